@@ -1,0 +1,29 @@
+# The front door: `make test` and `make run` install what is missing, then build and run.
+.PHONY: all deps native windows test test-native test-windows run clean format
+
+all: native windows
+
+deps:
+	@scripts/install-deps.sh
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+windows: deps
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+
+test-native: native
+	ctest --preset native
+
+test-windows: windows
+	ctest --preset windows
+
+test: test-native test-windows
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

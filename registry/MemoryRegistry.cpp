@@ -1,0 +1,175 @@
+#include "registry/MemoryRegistry.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quillmar {
+namespace {
+
+constexpr std::int32_t kInvalidParameter = 87;
+
+std::string Folded(const std::string& name) {
+  std::string out = name;
+  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
+    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  });
+  return out;
+}
+
+std::vector<std::string> SplitPath(const std::string& path) {
+  std::vector<std::string> names;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    std::size_t end = path.find('\\', start);
+    if (end == std::string::npos) end = path.size();
+    if (end > start) names.push_back(Folded(path.substr(start, end - start)));
+    start = end + 1;
+  }
+  return names;
+}
+
+bool IsRoot(RegHandle h) { return h == kClassesRoot || h == kCurrentUser || h == kLocalMachine; }
+
+}  // namespace
+
+struct MemoryRegistry::Key {
+  struct Value {
+    std::uint32_t type;
+    std::vector<std::uint8_t> bytes;
+  };
+  std::map<std::string, std::unique_ptr<Key>> subkeys;  // by folded name
+  std::map<std::string, Value> values;                  // by folded name
+};
+
+MemoryRegistry::MemoryRegistry() {
+  for (RegHandle root : {kClassesRoot, kCurrentUser, kLocalMachine})
+    roots_[root] = std::make_unique<Key>();
+}
+
+MemoryRegistry::~MemoryRegistry() = default;
+
+void MemoryRegistry::SetAccess(RegHandle root, const std::string& path, Access access) {
+  rules_.push_back({{root, SplitPath(path)}, access});
+}
+
+MemoryRegistry::Access MemoryRegistry::AccessOf(RegHandle root,
+                                                const std::vector<std::string>& names) const {
+  Access result = Access::kFull;
+  std::size_t depth = 0;
+  for (const auto& [where, access] : rules_) {
+    const auto& [rule_root, rule_names] = where;
+    if (rule_root != root || rule_names.size() > names.size()) continue;
+    if (!std::equal(rule_names.begin(), rule_names.end(), names.begin())) continue;
+    if (rule_names.size() >= depth) {  // the rule nearest the key wins
+      depth = rule_names.size();
+      result = access;
+    }
+  }
+  return result;
+}
+
+MemoryRegistry::Key* MemoryRegistry::Resolve(RegHandle key, RegHandle& root,
+                                             std::vector<std::string>& names) {
+  if (IsRoot(key)) {
+    root = key;
+    names.clear();
+    return roots_[key].get();
+  }
+  auto it = handles_.find(key);
+  if (it == handles_.end()) return nullptr;
+  root = it->second.root;
+  names = it->second.names;
+  return it->second.key;
+}
+
+std::int32_t MemoryRegistry::Open(RegHandle parent, const std::string& path, bool create,
+                                  RegHandle& key) {
+  RegHandle root = 0;
+  std::vector<std::string> names;
+  Key* node = Resolve(parent, root, names);
+  if (node == nullptr) return kInvalidHandle;
+  for (const std::string& name : SplitPath(path)) {
+    names.push_back(name);
+    if (AccessOf(root, names) == Access::kNone) return kAccessDenied;
+    auto& child = node->subkeys[name];
+    if (!child) {
+      if (!create) {
+        node->subkeys.erase(name);
+        return kFileNotFound;
+      }
+      if (AccessOf(root, names) == Access::kReadOnly) {
+        node->subkeys.erase(name);
+        return kAccessDenied;
+      }
+      child = std::make_unique<Key>();
+    }
+    node = child.get();
+  }
+  RegHandle handle = next_handle_;
+  next_handle_ += 4;
+  handles_[handle] = OpenState{node, root, names};
+  key = handle;
+  return kSuccess;
+}
+
+std::int32_t MemoryRegistry::OpenKey(RegHandle root, const std::string& path, RegHandle& key) {
+  return Open(root, path, false, key);
+}
+
+std::int32_t MemoryRegistry::CreateKey(RegHandle root, const std::string& path, RegHandle& key) {
+  return Open(root, path, true, key);
+}
+
+std::int32_t MemoryRegistry::QueryValue(RegHandle key, const std::string& name,
+                                        std::uint32_t* type, std::uint8_t* data,
+                                        std::uint32_t* size) {
+  RegHandle root = 0;
+  std::vector<std::string> names;
+  Key* node = Resolve(key, root, names);
+  if (node == nullptr) return kInvalidHandle;
+  if (data != nullptr && size == nullptr) return kInvalidParameter;
+  auto it = node->values.find(Folded(name));
+  if (it == node->values.end()) return kFileNotFound;
+  const auto& value = it->second;
+  const auto needed = static_cast<std::uint32_t>(value.bytes.size());
+  if (type != nullptr) *type = value.type;
+  std::int32_t result = kSuccess;
+  if (data != nullptr) {
+    if (*size < needed) {
+      result = kMoreData;
+    } else if (needed > 0) {
+      std::memcpy(data, value.bytes.data(), needed);
+    }
+  }
+  if (size != nullptr) *size = needed;
+  return result;
+}
+
+std::int32_t MemoryRegistry::SetValue(RegHandle key, const std::string& name, std::uint32_t type,
+                                      const std::uint8_t* data, std::uint32_t size) {
+  RegHandle root = 0;
+  std::vector<std::string> names;
+  Key* node = Resolve(key, root, names);
+  if (node == nullptr) return kInvalidHandle;
+  if (AccessOf(root, names) != Access::kFull) return kAccessDenied;
+  if (data == nullptr && size > 0) return kInvalidParameter;
+  std::vector<std::uint8_t> bytes(data, data + size);
+  node->values[Folded(name)] = Key::Value{type, std::move(bytes)};
+  return kSuccess;
+}
+
+std::int32_t MemoryRegistry::DeleteValue(RegHandle key, const std::string& name) {
+  RegHandle root = 0;
+  std::vector<std::string> names;
+  Key* node = Resolve(key, root, names);
+  if (node == nullptr) return kInvalidHandle;
+  if (AccessOf(root, names) != Access::kFull) return kAccessDenied;
+  return node->values.erase(Folded(name)) > 0 ? kSuccess : kFileNotFound;
+}
+
+std::int32_t MemoryRegistry::CloseKey(RegHandle key) {
+  if (IsRoot(key)) return kSuccess;
+  return handles_.erase(key) > 0 ? kSuccess : kInvalidHandle;
+}
+
+}  // namespace quillmar

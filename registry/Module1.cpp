@@ -1,0 +1,97 @@
+#include "registry/Module1.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "registry/KeyHandle.h"
+
+namespace quillmar {
+namespace {
+
+std::string TrimSpaces(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+bool Module1::KeyExists(RegHandle root, const std::string& path) {
+  KeyHandle key(registry_);
+  LastRegResult = registry_.OpenKey(root, path, key.get());
+  const bool exists = static_cast<bool>(key);
+  LastRegResult = key.Close();
+  return exists;
+}
+
+RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std::string& name) {
+  KeyHandle key(registry_);
+  RegValue result = std::string{};
+  LastRegResult = registry_.OpenKey(root, path, key.get());
+  if (key) {
+    std::uint32_t type = kRegNone;
+    std::uint32_t size = 0;
+    LastRegResult = registry_.QueryValue(key.get(), name, &type, nullptr, &size);
+    if (type == kRegSz) {
+      std::vector<std::uint8_t> buffer(size, ' ');
+      std::uint32_t scratch = kRegNone;
+      std::uint32_t filled = size;
+      LastRegResult = registry_.QueryValue(key.get(), name, &scratch, buffer.data(), &filled);
+      if (LastRegResult == kSuccess) {
+        // The platform may report more room than it fills (a text stored without its NUL), so
+        // only what it says it wrote counts.
+        const auto end = buffer.begin() + std::min<std::size_t>(filled, buffer.size());
+        result = std::string(buffer.begin(), std::find(buffer.begin(), end, 0));
+      }
+    } else if (type == kRegDword) {
+      std::array<std::uint8_t, 4> bytes{};
+      size = 4;
+      LastRegResult = registry_.QueryValue(key.get(), name, &type, bytes.data(), &size);
+      // A number of fewer than four bytes is malformed: it reads as unreadable, not as a guess.
+      if (LastRegResult == kSuccess && size == 4) {
+        const std::uint32_t raw = bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                                  static_cast<std::uint32_t>(bytes[3]) << 24;
+        result = static_cast<std::int32_t>(raw);
+      }
+    }
+  }
+  LastRegResult = key.Close();
+  return result;
+}
+
+void Module1::SaveValue(RegHandle root, const std::string& path, const std::string& name,
+                        const RegValue& value) {
+  std::int32_t number = 0;
+  bool as_number = std::holds_alternative<std::int32_t>(value)
+                       ? (number = std::get<std::int32_t>(value), true)
+                       : ParseInt32(std::get<std::string>(value), number);
+  if (SaveAsText) as_number = false;
+  SaveAsText = false;
+
+  KeyHandle key(registry_);
+  LastRegResult = registry_.CreateKey(root, path, key.get());
+  if (as_number) {
+    const auto raw = static_cast<std::uint32_t>(number);
+    const std::array<std::uint8_t, 4> bytes{
+        static_cast<std::uint8_t>(raw), static_cast<std::uint8_t>(raw >> 8),
+        static_cast<std::uint8_t>(raw >> 16), static_cast<std::uint8_t>(raw >> 24)};
+    LastRegResult = registry_.SetValue(key.get(), name, kRegDword, bytes.data(), 4);
+  } else {
+    const std::string data = TrimSpaces(AsText(value));
+    LastRegResult = registry_.SetValue(key.get(), name, kRegSz,
+                                       reinterpret_cast<const std::uint8_t*>(data.c_str()),
+                                       static_cast<std::uint32_t>(data.size() + 1));
+  }
+  LastRegResult = key.Close();
+}
+
+void Module1::DeleteValue(RegHandle root, const std::string& path, const std::string& name) {
+  if (!KeyExists(root, path)) return;
+  KeyHandle key(registry_);
+  LastRegResult = registry_.OpenKey(root, path, key.get());
+  LastRegResult = registry_.DeleteValue(key.get(), name);
+  LastRegResult = key.Close();
+}
+
+}  // namespace quillmar

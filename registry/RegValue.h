@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+namespace quillmar {
+
+// A registry value as read or as handed to SaveValue: a text (bytes in the ANSI code page) or a
+// signed 32-bit number. The empty text stands for "missing or unreadable"; a text never compares
+// equal to a number, so "1" and 1 stay distinct results.
+using RegValue = std::variant<std::string, std::int32_t>;
+
+inline bool IsEmptyText(const RegValue& v) {
+  const auto* s = std::get_if<std::string>(&v);
+  return s != nullptr && s->empty();
+}
+
+// The value as text: a number in its plain decimal form.
+std::string AsText(const RegValue& v);
+
+// A decimal integer with an optional sign and surrounding blanks that fits a signed 32-bit number.
+bool ParseInt32(const std::string& text, std::int32_t& out);
+
+// True when the value is the number 1 or a text that reads as the number 1.
+bool EqualsOne(const RegValue& v);
+
+}  // namespace quillmar

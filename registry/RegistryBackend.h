@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quillmar {
+
+// A key handle as the platform hands it out; 0 is no key.
+using RegHandle = std::uintptr_t;
+
+// The predefined roots, as the platform numbers them.
+inline constexpr RegHandle kClassesRoot = 0x80000000u;
+inline constexpr RegHandle kCurrentUser = 0x80000001u;
+inline constexpr RegHandle kLocalMachine = 0x80000002u;
+
+// Value types, as the platform numbers them.
+inline constexpr std::uint32_t kRegNone = 0;
+inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegExpandSz = 2;
+inline constexpr std::uint32_t kRegBinary = 3;
+inline constexpr std::uint32_t kRegDword = 4;
+inline constexpr std::uint32_t kRegMultiSz = 7;
+inline constexpr std::uint32_t kRegQword = 11;
+
+// Result codes, as the platform numbers them.
+inline constexpr std::int32_t kSuccess = 0;
+inline constexpr std::int32_t kFileNotFound = 2;
+inline constexpr std::int32_t kAccessDenied = 5;
+inline constexpr std::int32_t kInvalidHandle = 6;
+inline constexpr std::int32_t kMoreData = 234;
+
+// The six single-byte registry operations the helpers use, with the platform's contracts:
+// texts are bytes in the ANSI code page, and every call returns the platform's result code.
+class RegistryBackend {
+ public:
+  virtual ~RegistryBackend() = default;
+
+  // Opens an existing key; `key` is left untouched on failure.
+  virtual std::int32_t OpenKey(RegHandle root, const std::string& path, RegHandle& key) = 0;
+  // Opens the key, creating it and every missing key above it first.
+  virtual std::int32_t CreateKey(RegHandle root, const std::string& path, RegHandle& key) = 0;
+  // With `data` null: reports type and size in bytes. With `data`: fills at most *size bytes and
+  // reports the size written, or kMoreData with the size needed. Any pointer may be null.
+  virtual std::int32_t QueryValue(RegHandle key, const std::string& name, std::uint32_t* type,
+                                  std::uint8_t* data, std::uint32_t* size) = 0;
+  virtual std::int32_t SetValue(RegHandle key, const std::string& name, std::uint32_t type,
+                                const std::uint8_t* data, std::uint32_t size) = 0;
+  virtual std::int32_t DeleteValue(RegHandle key, const std::string& name) = 0;
+  // Releases the handle; the handle 0 is answered with a failure code.
+  virtual std::int32_t CloseKey(RegHandle key) = 0;
+};
+
+}  // namespace quillmar
