@@ -28,7 +28,9 @@ std::vector<std::string> SplitPath(const std::string& path) {
   return names;
 }
 
-bool IsRoot(RegHandle h) { return h == kClassesRoot || h == kCurrentUser || h == kLocalMachine; }
+bool IsRoot(RegHandle h) {
+  return h == kClassesRoot || h == kCurrentUser || h == kLocalMachine;
+}
 
 }  // namespace
 
@@ -120,9 +122,8 @@ std::int32_t MemoryRegistry::CreateKey(RegHandle root, const std::string& path, 
   return Open(root, path, true, key);
 }
 
-std::int32_t MemoryRegistry::QueryValue(RegHandle key, const std::string& name,
-                                        std::uint32_t* type, std::uint8_t* data,
-                                        std::uint32_t* size) {
+std::int32_t MemoryRegistry::QueryValue(RegHandle key, const std::string& name, std::uint32_t* type,
+                                        std::uint8_t* data, std::uint32_t* size) {
   RegHandle root = 0;
   std::vector<std::string> names;
   Key* node = Resolve(key, root, names);

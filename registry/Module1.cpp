@@ -50,8 +50,8 @@ RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std:
       LastRegResult = registry_.QueryValue(key.get(), name, &type, bytes.data(), &size);
       // A number of fewer than four bytes is malformed: it reads as unreadable, not as a guess.
       if (LastRegResult == kSuccess && size == 4) {
-        const std::uint32_t raw = bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                                  static_cast<std::uint32_t>(bytes[3]) << 24;
+        const std::uint32_t raw =
+            bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
         result = static_cast<std::int32_t>(raw);
       }
     }

@@ -32,14 +32,13 @@ std::int32_t Win32Registry::CreateKey(RegHandle root, const std::string& path, R
   return Opened(key, [&](HKEY* h) { return RegCreateKeyA(ToHkey(root), path.c_str(), h); });
 }
 
-std::int32_t Win32Registry::QueryValue(RegHandle key, const std::string& name,
-                                       std::uint32_t* type, std::uint8_t* data,
-                                       std::uint32_t* size) {
+std::int32_t Win32Registry::QueryValue(RegHandle key, const std::string& name, std::uint32_t* type,
+                                       std::uint8_t* data, std::uint32_t* size) {
   DWORD t = type != nullptr ? *type : 0;
   DWORD s = size != nullptr ? *size : 0;
-  const LONG result = RegQueryValueExA(ToHkey(key), name.c_str(), nullptr,
-                                       type != nullptr ? &t : nullptr, data,
-                                       size != nullptr ? &s : nullptr);
+  const LONG result =
+      RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, type != nullptr ? &t : nullptr, data,
+                       size != nullptr ? &s : nullptr);
   if (type != nullptr) *type = t;
   if (size != nullptr) *size = s;
   return result;
@@ -54,6 +53,8 @@ std::int32_t Win32Registry::DeleteValue(RegHandle key, const std::string& name) 
   return RegDeleteValueA(ToHkey(key), name.c_str());
 }
 
-std::int32_t Win32Registry::CloseKey(RegHandle key) { return RegCloseKey(ToHkey(key)); }
+std::int32_t Win32Registry::CloseKey(RegHandle key) {
+  return RegCloseKey(ToHkey(key));
+}
 
 }  // namespace quillmar

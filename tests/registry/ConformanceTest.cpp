@@ -15,7 +15,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes B(const std::string& s) { return Bytes(s.begin(), s.end()); }
+Bytes B(const std::string& s) {
+  return Bytes(s.begin(), s.end());
+}
 
 class RegistryConformance : public testing::Test {
  protected:
@@ -78,9 +80,19 @@ TEST_F(RegistryConformance, QueryValueReadsEveryStoredForm) {
       {"text without NUL", kRegSz, B("abc"), std::string("abc")},
       {"text of no bytes", kRegSz, {}, std::string()},
       {"text of one NUL", kRegSz, {0}, std::string()},
-      {"text of high bytes", kRegSz, [&] { Bytes b = high; b.push_back(0); return b; }(),
+      {"text of high bytes", kRegSz,
+       [&] {
+         Bytes b = high;
+         b.push_back(0);
+         return b;
+       }(),
        high_text},
-      {"text of a mebibyte", kRegSz, [&] { Bytes b = B(mebibyte); b.push_back(0); return b; }(),
+      {"text of a mebibyte", kRegSz,
+       [&] {
+         Bytes b = B(mebibyte);
+         b.push_back(0);
+         return b;
+       }(),
        mebibyte},
       {"numeric text stays text", kRegSz, B(std::string("1\0", 2)), std::string("1")},
       {"number", kRegDword, {1, 0, 0, 0}, std::int32_t{1}},
@@ -152,7 +164,8 @@ TEST_F(RegistryConformance, SaveValueStoresNumbersAndTexts) {
       {"negative with blanks", std::string(" -5 "), false, kRegDword, {0xFB, 0xFF, 0xFF, 0xFF}},
       {"plus sign", std::string("+7"), false, kRegDword, {7, 0, 0, 0}},
       {"smallest", std::string("-2147483648"), false, kRegDword, {0, 0, 0, 0x80}},
-      {"too large stays text", std::string("2147483648"), false, kRegSz, B(std::string("2147483648\0", 11))},
+      {"too large stays text", std::string("2147483648"), false, kRegSz,
+       B(std::string("2147483648\0", 11))},
       {"fraction stays text", std::string("1.5"), false, kRegSz, B(std::string("1.5\0", 4))},
       {"hex stays text", std::string("0x10"), false, kRegSz, B(std::string("0x10\0", 5))},
       {"two signs stay text", std::string("+-1"), false, kRegSz, B(std::string("+-1\0", 4))},
@@ -191,7 +204,8 @@ TEST_F(RegistryConformance, SaveValueCreatesEveryMissingKeyAndReplacesAnyType) {
   Module1 m(reg());
   EXPECT_FALSE(m.KeyExists(kCurrentUser, Path("a")));
   m.SaveValue(kCurrentUser, Path("a\\b\\c"), "v", std::string("x"));
-  for (const char* sub : {"a", "a\\b", "a\\b\\c"}) EXPECT_TRUE(m.KeyExists(kCurrentUser, Path(sub)));
+  for (const char* sub : {"a", "a\\b", "a\\b\\c"})
+    EXPECT_TRUE(m.KeyExists(kCurrentUser, Path(sub)));
   Seed("t", kRegBinary, {1, 2, 3});
   m.SaveValue(kCurrentUser, Path(), "t", std::string("1"));
   EXPECT_EQ(RegValue(std::int32_t{1}), m.QueryValue(kCurrentUser, Path(), "t"));

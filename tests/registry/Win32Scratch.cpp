@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "tests/registry/Scratch.h"
 #include "registry/Win32Registry.h"
+#include "tests/registry/Scratch.h"
 
 namespace quillmar::test {
 namespace {
@@ -10,7 +10,8 @@ constexpr char kBase[] = "Software\\QuillmarTest";
 
 class Win32Scratch final : public Scratch {
  public:
-  explicit Win32Scratch(const std::string& test_name) : path_(std::string(kBase) + "\\" + test_name) {
+  explicit Win32Scratch(const std::string& test_name)
+      : path_(std::string(kBase) + "\\" + test_name) {
     RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str());
   }
   ~Win32Scratch() override { RegDeleteTreeA(HKEY_CURRENT_USER, path_.c_str()); }

@@ -1,0 +1,18 @@
+#include "tweak/Form4.h"
+
+namespace quillmar {
+
+void Form4::Command2_Click() {
+  for (int i = 0; i < List1.ListCount(); ++i) {
+    if (List1.Selected(i)) {
+      List1.RemoveItem(i);
+      return;
+    }
+  }
+}
+
+void Form4::Command1_Click() {
+  forms().Close(*this);
+}
+
+}  // namespace quillmar

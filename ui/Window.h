@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Controls.h"
+#include "ui/Layout.h"
+
+namespace quillmar::ui {
+
+class Forms;
+
+// A window of the model: its controls built from its layout table and reachable by name.
+class Window {
+ public:
+  Window(const WindowSpec& spec, Forms& forms);
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  virtual ~Window() = default;
+
+  const WindowSpec& spec() const { return spec_; }
+  std::string_view name() const { return spec_.name; }
+  const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  // nullptr when the window has no control of that name.
+  Control* Find(std::string_view name) const;
+
+  // Runs once, after the controls exist and before the window is first shown.
+  virtual void Form_Load() {}
+  // The focus the window gives when it is first shown; nullptr for the first in tab order.
+  virtual Control* InitialFocus() { return nullptr; }
+
+ protected:
+  template <typename T>
+  T& Get(std::string_view name) {
+    return dynamic_cast<T&>(*Find(name));
+  }
+  Forms& forms() { return forms_; }
+
+ private:
+  const WindowSpec& spec_;
+  Forms& forms_;
+  std::vector<std::unique_ptr<Control>> controls_;
+};
+
+}  // namespace quillmar::ui
