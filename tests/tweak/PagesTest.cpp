@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/HeadlessHost.h"
+#include "tweak/Form4.h"
+
+namespace quillmar {
+namespace {
+
+Form4& LoadForm4(test::Program& p) {
+  auto* form = dynamic_cast<Form4*>(p.forms.Load("Form4"));
+  EXPECT_NE(nullptr, form);
+  p.host.events.clear();
+  return *form;
+}
+
+TEST(Pages, OneFrameVisibleForEachTab) {
+  test::Program p;
+  Form4& f = LoadForm4(p);
+  const std::array<ui::Control*, 4> frames = {&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4};
+  auto visible = [&] {
+    std::string out;
+    for (ui::Control* frame : frames) out += frame->visible() ? '1' : '0';
+    return out;
+  };
+  EXPECT_EQ("1000", visible()) << "before any tab is chosen";
+  for (int tab : {3, 1, 4, 2, 2, 1}) {
+    f.TabStrip1.Select(tab);
+    std::string expected = "0000";
+    expected[static_cast<std::size_t>(tab - 1)] = '1';
+    EXPECT_EQ(expected, visible()) << "tab " << tab;
+  }
+  for (int out_of_range : {0, 5, -1}) {
+    f.TabStrip1.Select(out_of_range);
+    EXPECT_EQ(1, f.TabStrip1.SelectedItem());
+  }
+}
+
+TEST(Pages, SwitchingPagesKeepsEveryState) {
+  test::Program p;
+  Form4& f = LoadForm4(p);
+  f.ChckHide.Click();
+  f.Txtpix.SetText("7");
+  f.TabStrip1.Select(3);
+  f.TabStrip1.Select(2);
+  EXPECT_EQ(1, f.ChckHide.value());
+  EXPECT_EQ("7", f.Txtpix.text());
+}
+
+TEST(IconSize, SliderWritesItsValueIntoTheText) {
+  test::Program p;
+  Form4& f = LoadForm4(p);
+  f.Slider1.Scroll(100);
+  for (int v = 0; v <= 100; ++v) {
+    f.Slider1.Scroll(v);
+    ASSERT_EQ(std::to_string(v), f.Txtpix.text());
+  }
+  f.Slider1.SetValue(5);
+  EXPECT_EQ("5", f.Txtpix.text());
+  f.Txtpix.SetText("77");
+  EXPECT_EQ(5, f.Slider1.value()) << "typing never moves the slider";
+  EXPECT_FALSE(f.Slider1.SetValue(101));
+  EXPECT_EQ("77", f.Txtpix.text());
+}
+
+TEST(IconSize, LeavingTheTextChecksIt) {
+  struct Case {
+    const char* text;
+    bool valid;
+  };
+  const Case cases[] = {
+      {"0", true},   {"100", true}, {"48", true},  {"7", true},    {"101", false},
+      {"-1", false}, {"05", false}, {"00", false}, {"4a", false},  {" 7", false},
+      {"7 ", false}, {"", false},   {"+5", false}, {"1.0", false}, {"999", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    test::Program p;
+    Form4& f = LoadForm4(p);
+    const int slider = f.Slider1.value();
+    f.Txtpix.SetText(c.text);
+    f.Txtpix.LostFocus();
+    const std::vector<std::string> refused = {"MsgBox: Size must be a number (0 - 100).",
+                                              "Focus: Txtpix"};
+    EXPECT_EQ(c.valid ? std::vector<std::string>{} : refused, p.host.events);
+    EXPECT_EQ(c.text, f.Txtpix.text());
+    EXPECT_EQ(slider, f.Slider1.value());
+  }
+}
+
+TEST(UrlList, DeleteRemovesOnlyTheSelectedItem) {
+  struct Case {
+    const char* label;
+    std::vector<std::string> items;
+    int selected;
+    std::vector<std::string> after;
+  };
+  const Case cases[] = {
+      {"empty list", {}, -1, {}},
+      {"nothing selected", {"a", "b"}, -1, {"a", "b"}},
+      {"first", {"a", "b", "c"}, 0, {"b", "c"}},
+      {"middle", {"a", "b", "c"}, 1, {"a", "c"}},
+      {"last", {"a", "b", "c"}, 2, {"a", "b"}},
+      {"only", {"a"}, 0, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    test::Program p;
+    Form4& f = LoadForm4(p);
+    while (f.List1.ListCount() > 0) f.List1.RemoveItem(0);
+    for (const auto& item : c.items) f.List1.AddItem(item);
+    f.List1.SetListIndex(c.selected);
+    f.Command2.Click();
+    std::vector<std::string> after;
+    for (int i = 0; i < f.List1.ListCount(); ++i) after.push_back(f.List1.List(i));
+    EXPECT_EQ(c.after, after);
+    EXPECT_EQ(-1, f.List1.ListIndex());
+    f.Command2.Click();
+    EXPECT_EQ(static_cast<int>(c.after.size()), f.List1.ListCount()) << "one item per selection";
+    EXPECT_TRUE(p.host.events.empty());
+  }
+}
+
+TEST(Closing, CloseDiscardsTheWindowWithoutWriting) {
+  test::Program p;
+  Form4& f = LoadForm4(p);
+  f.ChckHide.Click();
+  f.Command1.Click();
+  p.forms.Collect();
+  EXPECT_FALSE(p.forms.AnyOpen());
+  EXPECT_EQ(std::vector<std::string>{"Close: Form4"}, p.host.events);
+  EXPECT_FALSE(p.module.KeyExists(
+      kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"));
+}
+
+}  // namespace
+}  // namespace quillmar
