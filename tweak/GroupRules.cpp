@@ -1,18 +1,110 @@
+#include <array>
+
+#include "registry/RegValue.h"
 #include "tweak/Form4.h"
 
 namespace quillmar {
+namespace {
 
-void Form4::ChckSettings_Click() {}
-void Form4::ChckControlPanel_Click() {}
-void Form4::ChckTaskbar_Click() {}
-void Form4::ChckFolderOptions_Click() {}
-void Form4::ChckActiveDesktop_Click() {}
-void Form4::ChckWindowsUpdate_Click() {}
-void Form4::ChckDocuments_Click() {}
-void Form4::ChckRecentDocuments_Click() {}
-void Form4::ChckMyDocuments_Click() {}
-void Form4::ChckDisableCancelButton_Click() {}
-void Form4::Label9_Click() {}
-void Form4::Label10_Click() {}
+constexpr char kActiveDesktopMessage[] =
+    "Active Desktop feature must be enabled (in Desktop + Special tab)!";
+constexpr char kUserProfileMessage[] =
+    "At least one user profile must be created (in Control panel --> User profiles page)!";
+
+// The Settings children in the order every rule walks them.
+std::array<ui::CheckBox*, 5> SettingsChildren(Form4& f) {
+  return {&f.ChckControlPanel, &f.ChckTaskbar, &f.ChckFolderOptions, &f.ChckActiveDesktop,
+          &f.ChckWindowsUpdate};
+}
+
+bool AllSettingsChildrenUnchecked(Form4& f) {
+  for (const ui::CheckBox* child : SettingsChildren(f))
+    if (child->value() != 0) return false;
+  return true;
+}
+
+// The parent summarises its children: checked while any child is not unchecked.
+void DeriveSettings(Form4& f) {
+  f.ChckSettings.SetValue(AllSettingsChildrenUnchecked(f) ? 0 : 1);
+}
+
+// On NT the Documents parent is checked exactly while one of its two children is.
+void DeriveDocumentsOnNt(Form4& f, const ui::CheckBox& child) {
+  if (child.value() == 1) f.ChckDocuments.SetValue(1);
+  if (f.ChckRecentDocuments.value() == 0 && f.ChckMyDocuments.value() == 0)
+    f.ChckDocuments.SetValue(0);
+}
+
+}  // namespace
+
+void Form4::ChckSettings_Click() {
+  if (ChckSettings.value() == 0) {
+    // Each child's own rule runs in between and may check the parent again until the last goes.
+    for (ui::CheckBox* child : SettingsChildren(*this)) child->SetValue(0);
+    return;
+  }
+  if (AllSettingsChildrenUnchecked(*this)) ChckControlPanel.SetValue(1);
+}
+
+void Form4::ChckControlPanel_Click() {
+  DeriveSettings(*this);
+}
+void Form4::ChckTaskbar_Click() {
+  DeriveSettings(*this);
+}
+void Form4::ChckFolderOptions_Click() {
+  DeriveSettings(*this);
+}
+void Form4::ChckWindowsUpdate_Click() {
+  DeriveSettings(*this);
+}
+
+void Form4::ChckActiveDesktop_Click() {
+  if (AllSettingsChildrenUnchecked(*this)) {
+    ChckSettings.SetValue(0);
+    return;
+  }
+  ChckSettings.SetValue(1);
+  // The Start menu item is pointless while the feature itself is switched off.
+  if (ChckADFeature.value() == 1 && ChckActiveDesktop.value() == 1) {
+    host().MsgBox(kActiveDesktopMessage);
+    ChckActiveDesktop.SetValue(0);
+  }
+}
+
+void Form4::ChckDocuments_Click() {
+  if (ChckDocuments.value() == 0) {
+    ChckMyDocuments.SetValue(0);
+    ChckRecentDocuments.SetValue(0);
+    return;
+  }
+  if (!IsNt()) {
+    // On 9x My documents has no state of its own: grey says it goes with its parent.
+    ChckMyDocuments.SetValue(2);
+    ChckMyDocuments.SetEnabled(false);
+    return;
+  }
+  if (ChckRecentDocuments.value() == 0) ChckMyDocuments.SetValue(1);
+}
+
+void Form4::ChckRecentDocuments_Click() {
+  if (IsNt()) {
+    DeriveDocumentsOnNt(*this, ChckRecentDocuments);
+    return;
+  }
+  if (ChckRecentDocuments.value() == 1) ChckDocuments.SetValue(1);
+}
+
+void Form4::ChckMyDocuments_Click() {
+  if (IsNt()) DeriveDocumentsOnNt(*this, ChckMyDocuments);
+}
+
+void Form4::ChckDisableCancelButton_Click() {
+  if (ChckDisableCancelButton.value() != 1) return;
+  // The restriction only makes sense with user profiles, so it is refused without them.
+  if (EqualsOne(module().QueryValue(kLocalMachine, "Network\\Logon", "UserProfiles"))) return;
+  host().MsgBox(kUserProfileMessage);
+  ChckDisableCancelButton.SetValue(0);
+}
 
 }  // namespace quillmar
