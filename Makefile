@@ -22,6 +22,9 @@ test-windows: windows
 
 test: test-native test-windows
 
+run: windows
+	scripts/run.sh
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

@@ -14,4 +14,9 @@ quillmar_wine_prefix() {
     wineboot --init >/dev/null 2>&1 || true
     wineserver --wait || true
   fi
+  # Wine's own fonts (Debian's fonts-wine), which this Wine does not look for by itself.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] && [ ! -e "$fonts/tahoma.ttf" ]; then
+    ln -sf /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true
+  fi
 }

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string_view>
+
+#include "ui/Control.h"
+#include "win32/Handles.h"
+#include "win32/Pictures.h"
+
+namespace quillmar::win32 {
+
+class TextBoxView;
+
+// What a control's wrapper needs from the window that holds it.
+class ViewContext {
+ public:
+  virtual int dpi() const = 0;
+  virtual HFONT Font(bool bold) const = 0;
+  virtual const Picture* FindPicture(std::string_view name) = 0;
+  // Runs a focus-lost check that is still due; false when it sent the focus back, and then the
+  // control that took the focus drops its action.
+  virtual bool SettlePendingCheck() = 0;
+  // The focus left the box: its check runs as soon as the focus has settled.
+  virtual void CheckLater(TextBoxView& box) = 0;
+
+ protected:
+  ~ViewContext() = default;
+};
+
+// One real control mirroring one model control. It creates its window, answers the
+// notifications its window sends (reflected to it by the parent) and, on every model change,
+// brings the window up to the model's state.
+class ControlView {
+ public:
+  ControlView(ui::Control& model, ViewContext& context) : model_(model), context_(context) {}
+  ControlView(const ControlView&) = delete;
+  ControlView& operator=(const ControlView&) = delete;
+  virtual ~ControlView() = default;
+
+  // parent_back: the parent's background, kNoColour for the system's face colour.
+  bool Create(HWND parent, int id, ui::Colour parent_back);
+  // Stops mirroring; the model may be discarded afterwards.
+  void Detach() { model_.SetMirror(nullptr); }
+  void Destroy() { hwnd_.reset(); }
+  // The window is already gone with its parent.
+  void Forget() { hwnd_.release(); }
+
+  HWND hwnd() const { return hwnd_.get(); }
+  ui::Control& model() const { return model_; }
+  const ui::ControlSpec& spec() const { return model_.spec(); }
+
+  // Places the window from its twips at the context's DPI and gives it its font.
+  void Layout();
+  // Brings the window up to the model's state.
+  virtual void Sync();
+
+  virtual void OnCommand(WORD) {}
+  virtual LRESULT OnNotify(const NMHDR&) { return 0; }
+  virtual void OnHScroll(WORD) {}
+  // nullptr leaves the colours to the parent's default.
+  virtual HBRUSH OnCtlColor(HDC dc);
+  virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
+  virtual bool OnSetCursor() { return false; }
+
+ protected:
+  virtual void AfterCreate() {}
+  virtual RECT PixelRect() const;
+  ViewContext& context() const { return context_; }
+  ui::Colour parent_back() const { return parent_back_; }
+  HBRUSH BackBrush(ui::Colour colour);
+
+ private:
+  ui::Control& model_;
+  ViewContext& context_;
+  UniqueHwnd hwnd_;
+  UniqueBrush brush_;
+  ui::Colour brush_colour_ = ui::kNoColour;
+  ui::Colour parent_back_ = ui::kNoColour;
+};
+
+COLORREF ToColorRef(ui::Colour colour);
+
+// The wrapper for a control of the model, by its kind.
+std::unique_ptr<ControlView> MakeControlView(ui::Control& model, ViewContext& context);
+
+}  // namespace quillmar::win32

@@ -1,0 +1,153 @@
+#include "win32/ControlViews.h"
+
+#include <uxtheme.h>
+
+#include "win32/Geometry.h"
+#include "win32/Text.h"
+
+namespace quillmar::win32 {
+namespace {
+
+std::wstring WindowText(HWND hwnd) {
+  const int length = GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+  return text;
+}
+
+}  // namespace
+
+void LabelView::OnCommand(WORD code) {
+  if (code == STN_CLICKED && spec().clickable && context().SettlePendingCheck()) label_.Click();
+}
+
+bool LabelView::OnSetCursor() {
+  if (!spec().clickable) return false;
+  SetCursor(LoadCursorW(nullptr, IDC_HAND));
+  return true;
+}
+
+RECT LabelView::PixelRect() const {
+  RECT rect = ControlView::PixelRect();
+  if (!spec().autosize || hwnd() == nullptr) return rect;
+  HDC dc = GetDC(hwnd());
+  if (dc == nullptr) return rect;
+  HGDIOBJ old = SelectObject(dc, context().Font(spec().bold));
+  const std::wstring text = Widen(label_.caption());
+  RECT measured{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+            DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd(), dc);
+  rect.right = rect.left + measured.right;
+  rect.bottom = rect.top + measured.bottom;
+  return rect;
+}
+
+void ButtonView::OnCommand(WORD code) {
+  if (code == BN_CLICKED && context().SettlePendingCheck()) button_.Click();
+}
+
+void CheckBoxView::AfterCreate() {
+  // Themed boxes ignore the text colour; the boxes on the black panel need theirs.
+  if (spec().fore != ui::kNoColour || spec().back != ui::kNoColour)
+    SetWindowTheme(hwnd(), L"", L"");
+}
+
+void CheckBoxView::Sync() {
+  ControlView::Sync();
+  if (SendMessageW(hwnd(), BM_GETCHECK, 0, 0) != box_.value())
+    SendMessageW(hwnd(), BM_SETCHECK, static_cast<WPARAM>(box_.value()), 0);
+}
+
+void CheckBoxView::OnCommand(WORD code) {
+  if (code == BN_CLICKED && context().SettlePendingCheck()) box_.Click();
+}
+
+void OptionView::AfterCreate() {
+  if (spec().fore != ui::kNoColour || spec().back != ui::kNoColour)
+    SetWindowTheme(hwnd(), L"", L"");
+}
+
+void OptionView::Sync() {
+  ControlView::Sync();
+  const WPARAM state = option_.value() ? BST_CHECKED : BST_UNCHECKED;
+  if (static_cast<WPARAM>(SendMessageW(hwnd(), BM_GETCHECK, 0, 0)) != state)
+    SendMessageW(hwnd(), BM_SETCHECK, state, 0);
+}
+
+void OptionView::OnCommand(WORD code) {
+  if (code == BN_CLICKED && context().SettlePendingCheck()) option_.Select();
+}
+
+void TextBoxView::AfterCreate() {
+  if (box_.max_length() > 0)
+    SendMessageW(hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(box_.max_length()), 0);
+}
+
+void TextBoxView::Sync() {
+  ControlView::Sync();
+  const std::wstring text = Widen(box_.text());
+  if (WindowText(hwnd()) == text) return;
+  syncing_ = true;
+  SetWindowTextW(hwnd(), text.c_str());
+  syncing_ = false;
+}
+
+void TextBoxView::OnCommand(WORD code) {
+  if (code == EN_CHANGE && !syncing_) {
+    box_.SetText(Narrow(WindowText(hwnd())));
+  } else if (code == EN_KILLFOCUS && box_.OnLostFocus) {
+    context().CheckLater(*this);
+  }
+}
+
+void ListBoxView::Sync() {
+  ControlView::Sync();
+  std::vector<std::string> items;
+  for (int i = 0; i < list_.ListCount(); ++i) items.push_back(list_.List(i));
+  if (items != shown_) {
+    SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items)
+      SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    shown_ = std::move(items);
+  }
+  if (SendMessageW(hwnd(), LB_GETCURSEL, 0, 0) != list_.ListIndex())
+    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
+}
+
+void ListBoxView::OnCommand(WORD code) {
+  if (code != LBN_SELCHANGE) return;
+  if (context().SettlePendingCheck())
+    list_.SetListIndex(static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)));
+  Sync();
+}
+
+std::unique_ptr<ControlView> MakeControlView(ui::Control& model, ViewContext& context) {
+  switch (model.kind()) {
+    case ui::Kind::kLabel:
+      return std::make_unique<LabelView>(dynamic_cast<ui::Label&>(model), context);
+    case ui::Kind::kButton:
+      return std::make_unique<ButtonView>(dynamic_cast<ui::Button&>(model), context);
+    case ui::Kind::kCheckBox:
+      return std::make_unique<CheckBoxView>(dynamic_cast<ui::CheckBox&>(model), context);
+    case ui::Kind::kOptionButton:
+      return std::make_unique<OptionView>(dynamic_cast<ui::OptionButton&>(model), context);
+    case ui::Kind::kTextBox:
+      return std::make_unique<TextBoxView>(dynamic_cast<ui::TextBox&>(model), context);
+    case ui::Kind::kListBox:
+      return std::make_unique<ListBoxView>(dynamic_cast<ui::ListBox&>(model), context);
+    case ui::Kind::kSlider:
+      return std::make_unique<SliderView>(dynamic_cast<ui::Slider&>(model), context);
+    case ui::Kind::kTabStrip:
+      return std::make_unique<TabStripView>(dynamic_cast<ui::TabStrip&>(model), context);
+    case ui::Kind::kImage:
+      return std::make_unique<ImageView>(model, context);
+    case ui::Kind::kFrame:
+    case ui::Kind::kPanel:
+      break;
+  }
+  return std::make_unique<ContainerView>(model, context);
+}
+
+}  // namespace quillmar::win32

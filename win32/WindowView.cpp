@@ -1,0 +1,204 @@
+#include "win32/WindowView.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+
+#include "win32/ControlClass.h"
+#include "win32/ControlViews.h"
+#include "win32/Geometry.h"
+#include "win32/Text.h"
+
+namespace quillmar::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"QuillmarWindow";
+// Control ids start above the dialog manager's IDOK and IDCANCEL.
+constexpr int kFirstId = 100;
+
+}  // namespace
+
+WindowView::WindowView(ui::Window& model, HINSTANCE instance, PictureCache& pictures,
+                       std::function<void()> close_requested)
+    : model_(model),
+      instance_(instance),
+      pictures_(pictures),
+      close_requested_(std::move(close_requested)) {}
+
+WindowView::~WindowView() {
+  destroying_ = true;
+  detached_ = true;
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Destroy();
+  hwnd_.reset();
+}
+
+bool WindowView::Create() {
+  static const bool registered = [this] {
+    WNDCLASSEXW c{};
+    c.cbSize = sizeof c;
+    c.lpfnWndProc = Proc;
+    c.hInstance = instance_;
+    c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    c.lpszClassName = kWindowClass;
+    c.hIcon = static_cast<HICON>(
+        LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    c.hIconSm = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                              GetSystemMetrics(SM_CXSMICON),
+                                              GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    const bool window = RegisterClassExW(&c) != 0;
+    return ContainerView::Register(instance_) && window;
+  }();
+  if (!registered) return false;
+
+  const ui::WindowSpec& spec = model_.spec();
+  hwnd_.reset(CreateWindowExW(0, kWindowClass, Widen(std::string(spec.caption)).c_str(), kStyle,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_,
+                              this));
+  if (!hwnd_) return false;
+  dpi_ = WindowDpi(hwnd_.get());
+  fonts_ = std::make_unique<FontSet>(dpi_);
+
+  int id = kFirstId;
+  for (const auto& control : model_.controls()) {
+    auto view = MakeControlView(*control, *this);
+    HWND parent = hwnd_.get();
+    ui::Colour parent_back = ui::kNoColour;
+    if (ControlView* holder = Find(control->spec().parent)) {
+      parent = holder->hwnd();
+      parent_back = holder->spec().back;
+    }
+    if (view->Create(parent, id++, parent_back)) controls_.push_back(std::move(view));
+  }
+  Order();
+  Layout(nullptr);
+  return true;
+}
+
+void WindowView::Order() {
+  std::vector<ControlView*> order;
+  for (const auto& view : controls_) order.push_back(view.get());
+  // Tab order first, then the table's order; the tab strip lies beneath the pages.
+  auto key = [](const ControlView* v) {
+    const ui::ControlSpec& s = v->spec();
+    return std::make_tuple(s.kind == ui::Kind::kTabStrip, s.tab_index < 0, s.tab_index);
+  };
+  std::stable_sort(order.begin(), order.end(),
+                   [&](const ControlView* a, const ControlView* b) { return key(a) < key(b); });
+  std::map<HWND, HWND> last;
+  std::map<HWND, bool> after_option;
+  for (ControlView* view : order) {
+    HWND parent = GetParent(view->hwnd());
+    auto found = last.find(parent);
+    HWND after = found == last.end() ? HWND_TOP : found->second;
+    SetWindowPos(view->hwnd(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    last[parent] = view->hwnd();
+    // Each option group starts a tab stop; every other control is a group of its own.
+    const bool option = view->spec().kind == ui::Kind::kOptionButton;
+    const bool first_option = option && !after_option[parent];
+    after_option[parent] = option;
+    LONG_PTR style = GetWindowLongPtrW(view->hwnd(), GWL_STYLE);
+    if (!option || first_option) style |= WS_GROUP;
+    if (first_option) style |= WS_TABSTOP;
+    SetWindowLongPtrW(view->hwnd(), GWL_STYLE, style);
+  }
+}
+
+void WindowView::Layout(const RECT* suggested) {
+  for (const auto& view : controls_) view->Layout();
+  const ui::WindowSpec& spec = model_.spec();
+  const SIZE outer = OuterSize(TwipsToPixels(spec.client_width, dpi_),
+                               TwipsToPixels(spec.client_height, dpi_), kStyle, 0, dpi_);
+  POINT at{};
+  if (suggested != nullptr) {
+    at = {suggested->left, suggested->top};
+  } else {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(hwnd_.get(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    at = Centred(monitor.rcWork, outer);
+  }
+  SetWindowPos(hwnd_.get(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND WindowView::FirstFocus() const {
+  if (ui::Control* wanted = model_.InitialFocus())
+    if (ControlView* view = Find(*wanted)) return view->hwnd();
+  return GetNextDlgTabItem(hwnd_.get(), nullptr, FALSE);
+}
+
+void WindowView::Show(HWND owner) {
+  if (!hwnd_) return;
+  if (owner != nullptr)
+    SetWindowLongPtrW(hwnd_.get(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+  saved_focus_ = FirstFocus();
+  ShowWindow(hwnd_.get(), SW_SHOW);
+  SetForegroundWindow(hwnd_.get());
+  if (saved_focus_ != nullptr && GetActiveWindow() == hwnd_.get()) ::SetFocus(saved_focus_);
+  UpdateWindow(hwnd_.get());
+}
+
+void WindowView::Focus(const ui::Control& control) {
+  ControlView* view = Find(control);
+  if (view == nullptr || view->hwnd() == nullptr) return;
+  focus_requested_ = true;
+  saved_focus_ = view->hwnd();
+  ::SetFocus(view->hwnd());
+}
+
+void WindowView::Destroy() {
+  if (destroyed_) return;
+  destroying_ = true;
+  detached_ = true;
+  for (const auto& view : controls_) view->Detach();
+  // Enabled before this window goes, so that the activation returns to them.
+  for (HWND h : disabled_)
+    if (IsWindow(h)) EnableWindow(h, TRUE);
+  disabled_.clear();
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Destroy();
+  hwnd_.reset();
+  destroyed_ = true;
+}
+
+bool WindowView::SettlePendingCheck() {
+  TextBoxView* box = std::exchange(pending_, nullptr);
+  if (box == nullptr || checking_ || detached_) return true;
+  checking_ = true;
+  focus_requested_ = false;
+  box->box().LostFocus();
+  checking_ = false;
+  return !focus_requested_;
+}
+
+void WindowView::CheckLater(TextBoxView& box) {
+  if (checking_ || detached_) return;
+  pending_ = &box;
+  PostMessageW(hwnd_.get(), kRunCheck, 0, 0);
+}
+
+ControlView* WindowView::Find(HWND hwnd) const {
+  if (hwnd == nullptr) return nullptr;
+  for (const auto& view : controls_)
+    if (view->hwnd() == hwnd) return view.get();
+  return nullptr;
+}
+
+ControlView* WindowView::Find(const ui::Control& control) const {
+  for (const auto& view : controls_)
+    if (&view->model() == &control) return view.get();
+  return nullptr;
+}
+
+ControlView* WindowView::Find(std::string_view name) const {
+  if (name.empty()) return nullptr;
+  for (const auto& view : controls_)
+    if (view->spec().name == name) return view.get();
+  return nullptr;
+}
+
+HWND WindowView::Handle(std::string_view name) const {
+  ControlView* view = Find(name);
+  return view != nullptr ? view->hwnd() : nullptr;
+}
+
+}  // namespace quillmar::win32

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "ui/Window.h"
+#include "win32/ControlView.h"
+#include "win32/Fonts.h"
+#include "win32/Handles.h"
+#include "win32/Pictures.h"
+
+namespace quillmar::win32 {
+
+// The real window of one model window: a fixed-size top-level window with one wrapper per
+// control of its layout table. It only mirrors the model and turns the user's actions into
+// model calls; it holds no rule of its own.
+class WindowView final : public ViewContext {
+ public:
+  static constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+  // close_requested runs when the user asks the window to close (its close box).
+  WindowView(ui::Window& model, HINSTANCE instance, PictureCache& pictures,
+             std::function<void()> close_requested);
+  WindowView(const WindowView&) = delete;
+  WindowView& operator=(const WindowView&) = delete;
+  ~WindowView();
+
+  // Creates the window and its controls, hidden, centred on its monitor; false on failure.
+  bool Create();
+  // Shows and activates the window, owned by owner (may be null), focus on its first control.
+  void Show(HWND owner);
+  // Puts the keyboard focus into the control's window.
+  void Focus(const ui::Control& control);
+  // These windows are enabled again when this one is destroyed.
+  void ReenableOnDestroy(std::vector<HWND> windows) { disabled_ = std::move(windows); }
+  // Stops mirroring and takes the windows off the screen; the model may then be discarded.
+  void Destroy();
+  bool destroyed() const { return destroyed_; }
+
+  HWND hwnd() const { return hwnd_.get(); }
+  // The window of a control by its name; null when there is none.
+  HWND Handle(std::string_view name) const;
+  ui::Window& model() const { return model_; }
+
+  int dpi() const override { return dpi_; }
+  HFONT Font(bool bold) const override { return fonts_ ? fonts_->Get(bold) : nullptr; }
+  const Picture* FindPicture(std::string_view name) override { return pictures_.Find(name); }
+  bool SettlePendingCheck() override;
+  void CheckLater(TextBoxView& box) override;
+
+ private:
+  // Posted when a text box lost the focus, so that its check runs once the focus has settled.
+  static constexpr UINT kRunCheck = WM_APP + 1;
+
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  bool Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  void OnActivate(WPARAM wparam);
+  void OnDestroyed();
+  void Order();
+  void Layout(const RECT* suggested);
+  ControlView* Find(HWND hwnd) const;
+  ControlView* Find(const ui::Control& control) const;
+  ControlView* Find(std::string_view name) const;
+  HWND FirstFocus() const;
+
+  ui::Window& model_;
+  HINSTANCE instance_;
+  PictureCache& pictures_;
+  std::function<void()> close_requested_;
+  UniqueHwnd hwnd_;
+  std::unique_ptr<FontSet> fonts_;
+  std::vector<std::unique_ptr<ControlView>> controls_;
+  std::vector<HWND> disabled_;
+  int dpi_ = 96;
+  HWND saved_focus_ = nullptr;
+  TextBoxView* pending_ = nullptr;
+  bool checking_ = false;
+  bool focus_requested_ = false;
+  bool detached_ = false;
+  bool destroying_ = false;
+  bool destroyed_ = false;
+};
+
+}  // namespace quillmar::win32

@@ -1,0 +1,53 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "app/Start.h"
+#include "registry/Module1.h"
+#include "registry/Win32Registry.h"
+#include "ui/Forms.h"
+#include "win32/Win32Host.h"
+
+namespace {
+
+int Run(HINSTANCE instance) {
+  using namespace quillmar;
+  Win32Registry registry;
+  Module1 module{registry};
+  win32::Win32Host host{instance};
+  ui::Forms forms{module, host};
+  host.Attach(forms);
+  RegisterWindows(forms);
+  Start(forms);
+  host.Collect();
+  forms.Collect();
+  // The program ends when its last window has closed.
+  MSG message;
+  while (forms.AnyOpen() && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!host.PreTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    host.Collect();
+    forms.Collect();
+  }
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  const HRESULT com = CoInitialize(nullptr);
+  int result = 1;
+  try {
+    result = Run(instance);
+  } catch (...) {
+    result = 1;
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return result;
+}
