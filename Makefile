@@ -1,5 +1,5 @@
 # The front door: `make test` and `make run` install what is missing, then build and run.
-.PHONY: all deps native windows test test-native test-windows run clean format
+.PHONY: all deps native windows test test-native test-windows run screenshots clean format
 
 all: native windows
 
@@ -24,6 +24,9 @@ test: test-native test-windows
 
 run: windows
 	scripts/run.sh
+
+screenshots: windows
+	scripts/screenshots.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
