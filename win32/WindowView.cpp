@@ -107,8 +107,9 @@ void WindowView::Order() {
 void WindowView::Layout(const RECT* suggested) {
   for (const auto& view : controls_) view->Layout();
   const ui::WindowSpec& spec = model_.spec();
-  const SIZE outer = OuterSize(TwipsToPixels(spec.client_width, dpi_),
-                               TwipsToPixels(spec.client_height, dpi_), kStyle, 0, dpi_);
+  const int width = TwipsToPixels(spec.client_width, dpi_);
+  const int height = TwipsToPixels(spec.client_height, dpi_);
+  const SIZE outer = OuterSize(width, height, kStyle, 0, dpi_);
   POINT at{};
   if (suggested != nullptr) {
     at = {suggested->left, suggested->top};
@@ -119,6 +120,15 @@ void WindowView::Layout(const RECT* suggested) {
     at = Centred(monitor.rcWork, outer);
   }
   SetWindowPos(hwnd_.get(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Where the frame is drawn at another DPI than the one asked about, the client area still
+  // comes out exact.
+  RECT client;
+  GetClientRect(hwnd_.get(), &client);
+  const int dx = width - client.right;
+  const int dy = height - client.bottom;
+  if (dx != 0 || dy != 0)
+    SetWindowPos(hwnd_.get(), nullptr, 0, 0, outer.cx + dx, outer.cy + dy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 HWND WindowView::FirstFocus() const {
