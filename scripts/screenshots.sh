@@ -58,4 +58,19 @@ for i in 0 1 2 3; do
   [ "$i" -gt 0 ] && xdotool key Right && sleep 1
   import -window "$tweak" "$out/page-$((i + 1))-${pages[$i]}.png"
 done
+
+# "Apply" (4080, 6000, 1215 x 375) opens the log-off prompt while the stored choice asks for it.
+click $(screen_point "$tweak" 5535 6555 4687 6187)
+prompt=
+for i in $(seq 40); do
+  prompt=$(xdotool search --onlyvisible --name '^Quillmar$' 2>/dev/null | grep -v "^$tweak\$" | tail -1 || true)
+  [ -n "$prompt" ] && break
+  sleep 0.25
+done
+if [ -n "$prompt" ]; then
+  sleep 1
+  import -window "$prompt" "$out/logoff-prompt.png"
+else
+  echo "No log-off prompt appeared after Apply." >&2
+fi
 ls "$out"/*.png

@@ -157,6 +157,22 @@ TEST_F(Form4ViewTest, UserActionsReachTheModel) {
   EXPECT_EQ(Check(Get("ChckFind")), 1);
 }
 
+TEST_F(Form4ViewTest, TypingStopsAtTheLengthLimit) {
+  struct Case {
+    const char* box;
+    int limit;
+  };
+  for (const Case& c : {Case{"Txtpix", 3}, Case{"TxtName", 50}, Case{"TxtCompany", 50}}) {
+    HWND box = Get(c.box);
+    SetWindowTextW(box, L"");
+    for (int i = 0; i < c.limit + 5; ++i) SendMessageW(box, WM_CHAR, L'0' + i % 10, 0);
+    const auto* model = dynamic_cast<const ui::TextBox*>(form.Find(c.box));
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->text().size(), static_cast<std::size_t>(c.limit)) << c.box;
+    EXPECT_EQ(GetWindowTextLengthW(box), c.limit) << c.box;
+  }
+}
+
 TEST_F(Form4ViewTest, TheCloseBoxClosesTheWindow) {
   HWND window = view.hwnd();
   SendMessageW(window, WM_CLOSE, 0, 0);
