@@ -1,0 +1,36 @@
+#include "tweak/Catalogue.h"
+
+namespace quillmar {
+
+std::string ValueName(const Row& row, std::int32_t number) {
+  if (row.key != KeyLabel::kTypedUrl) return std::string(row.value);
+  return std::string(row.value) + std::to_string(number);
+}
+
+RegValue Read(Module1& m, const Row& row, std::int32_t number) {
+  const KeyPath& key = KeyOf(row.key);
+  return m.QueryValue(key.root, std::string(key.path), ValueName(row, number));
+}
+
+void Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number) {
+  const KeyPath& key = KeyOf(row.key);
+  if (row.storage == Storage::kForcedText) m.SaveAsText = true;
+  m.SaveValue(key.root, std::string(key.path), ValueName(row, number), value);
+}
+
+void Delete(Module1& m, const Row& row, std::int32_t number) {
+  const KeyPath& key = KeyOf(row.key);
+  m.DeleteValue(key.root, std::string(key.path), ValueName(row, number));
+}
+
+int StateOf(Rule rule, const RegValue& stored) {
+  const bool one = EqualsOne(stored);
+  return rule == Rule::kShowItem ? (one ? 0 : 1) : (one ? 1 : 0);
+}
+
+std::string ValueOf(Rule rule, int state) {
+  const bool one = rule == Rule::kShowItem ? state == 0 : state == 1;
+  return one ? "1" : "0";
+}
+
+}  // namespace quillmar
