@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/Forms.h"
+#include "ui/Window.h"
+
+namespace quillmar {
+
+struct Row;
+
+// The log-off prompt that Apply opens modally. It always opens with "Prompt me next time."
+// selected; closing it by its close box writes nothing and changes nothing.
+class Form5 final : public ui::Window {
+ public:
+  explicit Form5(ui::Forms& forms);
+
+  void Form_Load() override;
+  ui::Control* InitialFocus() override { return &cmdLogoff; }
+  // Stores the choice, requests the log-off whatever the choice, and closes.
+  void cmdLogoff_Click();
+  // Stores the choice, selects its twin in the tweak window, and closes without logging off.
+  void Command1_Click();
+
+  ui::Button& cmdLogoff;
+  ui::Button& Command1;
+  ui::OptionButton& OptPrompt;
+  ui::OptionButton& OptDontPromptAndLogOff;
+  ui::OptionButton& OptDontPromptAndDontLogOff;
+
+ private:
+  // Writes LogOffBox from the selected option; returns its row, or nullptr when none is.
+  const Row* SaveChoice();
+};
+
+}  // namespace quillmar
