@@ -16,16 +16,21 @@ void SliderView::Sync() {
 }
 
 void SliderView::OnHScroll(WORD code) {
-  if (context().SettlePendingCheck()) {
-    const int position = static_cast<int>(SendMessageW(hwnd(), TBM_GETPOS, 0, 0));
-    if (code == TB_THUMBTRACK) {
-      slider_.Scroll(position);
-    } else if (code != TB_ENDTRACK) {
-      slider_.SetValue(position);
-    }
-  } else {
-    // The thumb stays where the model has it and the drag ends here.
-    ReleaseCapture();
+  if (ending_) return;
+  if (!context().SettlePendingCheck()) {
+    // The thumb stays where the model has it, and the trackbar's own dragging or paging, which
+    // would go on after the message, ends here.
+    ending_ = true;
+    SendMessageW(hwnd(), WM_LBUTTONUP, 0, 0);
+    ending_ = false;
+    Sync();
+    return;
+  }
+  const int position = static_cast<int>(SendMessageW(hwnd(), TBM_GETPOS, 0, 0));
+  if (code == TB_THUMBTRACK) {
+    slider_.Scroll(position);
+  } else if (code != TB_ENDTRACK) {
+    slider_.SetValue(position);
   }
   Sync();
 }

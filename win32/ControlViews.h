@@ -102,6 +102,7 @@ class SliderView final : public ControlView {
 
  private:
   ui::Slider& slider_;
+  bool ending_ = false;
 };
 
 class TabStripView final : public ControlView {

@@ -171,8 +171,10 @@ void WindowView::Destroy() {
 }
 
 bool WindowView::SettlePendingCheck() {
+  // Another control acting while the check's message is up would act behind it.
+  if (checking_) return false;
   TextBoxView* box = std::exchange(pending_, nullptr);
-  if (box == nullptr || checking_ || detached_) return true;
+  if (box == nullptr || detached_) return true;
   checking_ = true;
   focus_requested_ = false;
   box->box().LostFocus();

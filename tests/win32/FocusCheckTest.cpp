@@ -68,6 +68,24 @@ TEST_F(FocusCheckTest, AFailedCheckKeepsThePageAndTheSlider) {
   EXPECT_EQ(form.TabStrip1.SelectedItem(), 2);
 }
 
+TEST_F(FocusCheckTest, NothingActsWhileTheMessageIsUp) {
+  const int slider = form.Slider1.value();
+  host.while_message = [&] {
+    Command(Get("ChckHide"), BN_CLICKED);
+    SendMessageW(Get("Slider1"), TBM_SETPOS, TRUE, 90);
+    Scroll(Get("Slider1"), TB_PAGEDOWN);
+    EXPECT_EQ(Notify(Get("TabStrip1"), TCN_SELCHANGING), TRUE);
+  };
+  Leave(L"x");
+  Command(Get("BtnApply"), BN_CLICKED);
+  EXPECT_EQ(Messages(), 1);
+  EXPECT_EQ(form.ChckHide.value(), 0);
+  EXPECT_EQ(form.Slider1.value(), slider);
+  EXPECT_EQ(SendMessageW(Get("Slider1"), TBM_GETPOS, 0, 0), slider);
+  EXPECT_EQ(form.TabStrip1.SelectedItem(), 2);
+  EXPECT_EQ(host.events.size(), 1u) << "Apply did not run";
+}
+
 TEST_F(FocusCheckTest, AFocusThatLeftTheProgramPutsTheCheckOff) {
   // The window is hidden: no control of the program has the focus.
   Leave(L"abc");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,15 @@ namespace quillmar::test {
 class RecordingHost final : public win32::Win32Host {
  public:
   RecordingHost() : Win32Host(GetModuleHandleW(nullptr)) {}
-  void MsgBox(const std::string& text) override { events.push_back("MsgBox: " + text); }
+  void MsgBox(const std::string& text) override {
+    events.push_back("MsgBox: " + text);
+    if (while_message) while_message();
+  }
   void Beep() override { events.push_back("Beep"); }
   void LogOff() override { events.push_back("LogOff"); }
   std::vector<std::string> events;
+  // Runs while a message is up, as the user's clicks behind it would.
+  std::function<void()> while_message;
 };
 
 // A program whose windows are real but never need a display.
