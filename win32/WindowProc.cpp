@@ -28,8 +28,7 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   if (!detached_ && Reflect(message, wparam, lparam, result)) return result;
   switch (message) {
     case WM_ACTIVATE:
-      OnActivate(wparam);
-      if (LOWORD(wparam) != WA_INACTIVE && saved_focus_ != nullptr) return 0;
+      if (OnActivate(wparam)) return 0;
       break;
     case WM_CLOSE:
       if (close_requested_) close_requested_();
@@ -113,17 +112,21 @@ bool WindowView::Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& re
   }
 }
 
-void WindowView::OnActivate(WPARAM wparam) {
+bool WindowView::OnActivate(WPARAM wparam) {
   HWND self = hwnd_.get();
   if (LOWORD(wparam) == WA_INACTIVE) {
     HWND focus = GetFocus();
     if (focus != nullptr && IsChild(self, focus)) saved_focus_ = focus;
-    return;
+    return false;
   }
+  // A minimised window gets its focus back when it is restored.
+  if (HIWORD(wparam) != 0) return false;
   if (saved_focus_ == nullptr || !IsWindow(saved_focus_) || !IsChild(self, saved_focus_) ||
       !IsWindowVisible(saved_focus_) || !IsWindowEnabled(saved_focus_))
     saved_focus_ = GetNextDlgTabItem(self, nullptr, FALSE);
-  if (saved_focus_ != nullptr) ::SetFocus(saved_focus_);
+  if (saved_focus_ == nullptr) return false;
+  ::SetFocus(saved_focus_);
+  return true;
 }
 
 void WindowView::OnDestroyed() {

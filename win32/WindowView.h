@@ -59,7 +59,8 @@ class WindowView final : public ViewContext {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   bool Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-  void OnActivate(WPARAM wparam);
+  // Keeps the focused control over a deactivation; true when it put the focus back.
+  bool OnActivate(WPARAM wparam);
   void OnDestroyed();
   void Order();
   void Layout(const RECT* suggested);

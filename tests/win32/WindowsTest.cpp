@@ -62,6 +62,21 @@ TEST_F(ViewTest, AModalWindowHoldsTheOthersUntilItsCloseBox) {
   EXPECT_TRUE(IsWindowEnabled(tweak.hwnd()));
 }
 
+TEST_F(ViewTest, TheFocusSurvivesATripToAnotherWindow) {
+  win32::WindowView& tweak = Open("Form4");
+  tweak.Show(nullptr);
+  HWND box = Control("Form4", "ChckFind");
+  SetFocus(box);
+  if (GetFocus() != box) GTEST_SKIP() << "no keyboard focus without a display";
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 50, 50,
+                               nullptr, nullptr, nullptr, nullptr);
+  SetActiveWindow(other);
+  EXPECT_NE(GetFocus(), box);
+  SetActiveWindow(tweak.hwnd());
+  EXPECT_EQ(GetFocus(), box);
+  DestroyWindow(other);
+}
+
 TEST_F(ViewTest, TheAgreementOpensWithTheFocusInItsText) {
   Open("Form7");
   HWND text = Control("Form7", "Text1");
