@@ -18,7 +18,7 @@ quillmar_start_xvfb
 quillmar_wine_managed N
 trap 'wineserver -k 2>/dev/null || true; quillmar_stop_xvfb' EXIT
 wine "$exe" &
-if ! quillmar_wait_window '^Quillmar$' 60; then
+if ! quillmar_wait_window '^Quillmar$' 60 >/dev/null; then
   echo "No Quillmar window appeared within 60 s." >&2
   exit 1
 fi
