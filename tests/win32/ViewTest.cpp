@@ -173,6 +173,53 @@ TEST_F(Form4ViewTest, TypingStopsAtTheLengthLimit) {
   }
 }
 
+TEST_F(Form4ViewTest, ControlsAskForTheColoursOfTheTable) {
+  struct Case {
+    const char* control;
+    UINT message;
+    COLORREF text;
+    COLORREF back;
+  };
+  const Case cases[] = {
+      {"ChckDisableRegistry", WM_CTLCOLORSTATIC, RGB(255, 255, 255), RGB(0, 0, 0)},
+      {"Label4", WM_CTLCOLORSTATIC, RGB(255, 255, 255), RGB(0, 0, 0)},
+      {"Label9", WM_CTLCOLORSTATIC, RGB(0, 0, 192), GetSysColor(COLOR_BTNFACE)},
+      {"Label16", WM_CTLCOLORSTATIC, CLR_INVALID, RGB(192, 192, 192)},
+      {"TxtName", WM_CTLCOLOREDIT, RGB(0, 0, 0), RGB(255, 255, 255)},
+      {"List1", WM_CTLCOLORLISTBOX, RGB(0, 0, 0), RGB(255, 255, 255)},
+  };
+  HDC screen = GetDC(nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    HDC dc = CreateCompatibleDC(screen);
+    SetTextColor(dc, RGB(1, 2, 3));
+    HWND control = Get(c.control);
+    const LRESULT brush = SendMessageW(GetParent(control), c.message, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(control));
+    EXPECT_NE(brush, 0);
+    if (c.text != CLR_INVALID) {
+      EXPECT_EQ(GetTextColor(dc), c.text);
+    }
+    EXPECT_EQ(GetBkColor(dc), c.back);
+    LOGBRUSH fill{};
+    GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof fill, &fill);
+    EXPECT_EQ(fill.lbColor, c.back);
+    DeleteDC(dc);
+  }
+  ReleaseDC(nullptr, screen);
+}
+
+TEST_F(Form4ViewTest, OnlyLinkLabelsShowTheHand) {
+  for (const char* name : {"Label9", "Label10", "Label5"}) {
+    HWND label = Get(name);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    SendMessageW(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const bool hand = GetCursor() == LoadCursorW(nullptr, IDC_HAND);
+    EXPECT_EQ(hand, std::string(name) != "Label5") << name;
+  }
+}
+
 TEST_F(Form4ViewTest, TheCloseBoxClosesTheWindow) {
   HWND window = view.hwnd();
   SendMessageW(window, WM_CLOSE, 0, 0);
