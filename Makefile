@@ -33,3 +33,9 @@ format:
 
 clean:
 	rm -rf build
+
+# Start-up, memory, registry work and size beside their floors, under Wine: prints a table and
+# writes build/bench.json. Not part of `make test`.
+.PHONY: bench
+bench: windows
+	scripts/bench.sh
