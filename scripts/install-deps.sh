@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ libgtest-dev googletest clang-format
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+  wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core python3
 )
 
 missing=()
