@@ -82,6 +82,7 @@ class Wine:
     def close(self):
         if self.app and self.app.poll() is None:
             self.app.kill()
+            self.app.wait()
         subprocess.run(["wineserver", "-k"], env=self.env, check=False)
         shutil.rmtree(self.dir, ignore_errors=True)
 
