@@ -3,7 +3,7 @@
 #include <functional>
 #include <random>
 
-#include "tests/tweak/StartMenuBench.h"
+#include "tests/tweak/StartMenuFixture.h"
 
 namespace quillmar {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 using test::Boxes;
 using test::k9x;
 using test::kNt;
-using test::StartMenuBench;
+using test::StartMenuFixture;
 using test::States;
 
 constexpr char kActiveDesktop[] =
@@ -24,14 +24,14 @@ const std::vector<int> kEither = {kNt, k9x, 0};
 const std::vector<int> kNtOnly = {kNt};
 const std::vector<int> k9xOnly = {k9x, 0};
 
-using Action = std::function<void(StartMenuBench&)>;
+using Action = std::function<void(StartMenuFixture&)>;
 
 Action Click(const std::string& box) {
-  return [box](StartMenuBench& b) { b.Box("Chck" + box).Click(); };
+  return [box](StartMenuFixture& b) { b.Box("Chck" + box).Click(); };
 }
 
 Action Set(const std::string& box, int state) {
-  return [box, state](StartMenuBench& b) { b.Box("Chck" + box).SetValue(state); };
+  return [box, state](StartMenuFixture& b) { b.Box("Chck" + box).SetValue(state); };
 }
 
 struct ClickCase {
@@ -117,7 +117,7 @@ TEST(GroupRules, EndStatesAfterOneUserClick) {
   for (const ClickCase& c : OneClickCases()) {
     for (int platform : c.platforms) {
       SCOPED_TRACE(c.label + ", platform " + std::to_string(platform));
-      StartMenuBench b(platform);
+      StartMenuFixture b(platform);
       b.Arrange(Boxes(c.start));
       c.action(b);
       EXPECT_EQ(b.ArrangedWith(Boxes(c.end)), b.Read());
@@ -171,7 +171,7 @@ TEST(GroupRules, UserProfileCheck) {
   for (const Case& c : cases) {
     for (int platform : kEither) {
       SCOPED_TRACE(std::string(c.label) + ", platform " + std::to_string(platform));
-      StartMenuBench b(platform);
+      StartMenuFixture b(platform);
       b.Arrange({});
       c.store(b.p);
       b.Box("ChckDisableCancelButton").Click();
@@ -205,7 +205,7 @@ TEST(GroupRules, InvariantsHoldAfterEveryAction) {
   clickable.pop_back();  // the user-profile check has a test of its own
   for (int platform : {kNt, k9x}) {
     SCOPED_TRACE("platform " + std::to_string(platform));
-    StartMenuBench b(platform);
+    StartMenuFixture b(platform);
     b.Arrange({});
     std::mt19937 random(20240611u + static_cast<unsigned>(platform));
     for (int step = 0; step < 4000; ++step) {

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "tests/tweak/StartMenuBench.h"
+#include "tests/tweak/StartMenuFixture.h"
 
 namespace quillmar {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 using test::Boxes;
 using test::k9x;
 using test::kNt;
-using test::StartMenuBench;
+using test::StartMenuFixture;
 using test::States;
 
 constexpr char kActiveDesktop[] =
@@ -109,7 +109,7 @@ TEST(SelectAll, EndStates) {
   for (const EndCase& c : cases) {
     for (int platform : c.platforms) {
       SCOPED_TRACE(std::string(c.label) + ", platform " + std::to_string(platform));
-      StartMenuBench b(platform);
+      StartMenuFixture b(platform);
       b.Arrange(c.start);
       for (Op op : c.ops) (op == kSelect ? b.form->Label9 : b.form->Label10).Click();
       EXPECT_EQ(b.ArrangedWith(c.end), b.Read());
@@ -144,7 +144,7 @@ TEST(SelectAll, StepsAndTheMomentOfTheMessage) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE("platform " + std::to_string(c.platform));
-    StartMenuBench b(c.platform);
+    StartMenuFixture b(c.platform);
     b.Arrange({{"ChckADFeature", 1}});
     b.form->Label9.Click();
     EXPECT_EQ(c.events, b.p.host.events);

@@ -58,9 +58,9 @@ inline const std::vector<std::string>& WatchedBoxes() {
 
 // A loaded tweak window on one platform. Its boxes can be put into any state without running a
 // rule, and every change of a watched box is logged among the host's events as "Name=state".
-class StartMenuBench {
+class StartMenuFixture {
  public:
-  explicit StartMenuBench(int platform) {
+  explicit StartMenuFixture(int platform) {
     p.host.platform_id = platform;
     form = dynamic_cast<Form4*>(p.forms.Load("Form4"));
     if (form == nullptr) throw std::logic_error("Form4 is not registered");
