@@ -201,3 +201,64 @@ class Scenario(unittest.TestCase):
     def setUp(self):
         self.wine = Wine(self.windows_version)
         self.addCleanup(self.wine.close)
+
+
+PROGRAM_KEY = r"HKCU\Software\Quillmar"
+EXPLORER_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer"
+MESSAGE_TITLE = "Quillmar 1.0"
+
+
+class TweakScenario(Scenario):
+    """Starts past the agreement, straight into the tweak window."""
+
+    logoff_box = "NoPromptNoLogOff"  # None leaves the value missing
+
+    def open_tweak(self):
+        self.wine.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
+        if self.logoff_box is not None:
+            self.wine.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", self.logoff_box)
+        self.wine.start()
+        return self.wine.wait_window("Quillmar", "Apply")
+
+    def tops(self, title):
+        """Every visible top-level window with that title, each as its list of controls."""
+        tops = {}
+        for c in self.wine.probe():
+            tops.setdefault(c["top"], []).append(c)
+        return [controls for controls in tops.values() if controls[0]["text"] == title]
+
+    def find(self, text, title="Quillmar"):
+        """The control showing `text` in whichever window of that title holds one."""
+        def found():
+            for controls in self.tops(title):
+                for c in controls:
+                    if c["text"] == text:
+                        return c
+            return None
+        return self.wine.wait_for(found, f"{text!r} in {title!r}")
+
+    def show_tab(self, index):
+        tabs = self.wine.control("Quillmar", "", "SysTabControl32")
+        x, y, w, h = tabs["tabs"][index]
+        self.wine.click_at(x + w // 2, y + h // 2)
+        self.wine.wait_for(lambda: self.wine.control("Quillmar", "", "SysTabControl32")["tab"]
+                           == index, f"tab {index}")
+
+    def press(self, text):
+        self.wine.click(self.find(text))
+
+    def check_state(self, text):
+        return self.find(text)["check"]
+
+    def wait_check(self, text, state):
+        self.wine.wait_for(lambda: self.check_state(text) == state, f"{text!r} at {state}")
+
+    def answer_message(self, text):
+        """Waits for the message box showing `text` and closes it with Return."""
+        self.find(text, MESSAGE_TITLE)
+        self.wine.key("Return")
+        self.wine.wait_for(lambda: not self.tops(MESSAGE_TITLE), "the message box to close")
+
+    def wait_reg(self, key, name, expected):
+        self.wine.wait_for(lambda: self.wine.reg_query(key, name) == expected,
+                           f"{key}\\{name} = {expected}")
