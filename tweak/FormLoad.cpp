@@ -1,3 +1,5 @@
+#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <utility>
@@ -24,11 +26,26 @@ void SetChecks(const Form4& form, const Reads& reads) {
     if (auto* box = ControlOf<ui::CheckBox>(form, *row)) box->SetValue(StateOf(row->rule, stored));
 }
 
-// The slider refuses what is not a whole number from 0 to 100 and then keeps its place.
+// A whole number, or a decimal fraction taken to the nearest whole number (halves to even).
+bool ParseSize(const std::string& text, std::int32_t& out) {
+  if (ParseInt32(text, out)) return true;
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return false;
+  const std::size_t last = text.find_last_not_of(' ') + 1;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(text.data() + first, text.data() + last, value, std::chars_format::fixed);
+  if (error != std::errc{} || end != text.data() + last || !(std::fabs(value) < 2147483647.0))
+    return false;
+  out = static_cast<std::int32_t>(std::nearbyint(value));
+  return true;
+}
+
+// The slider refuses what is not a number from 0 to 100 and then keeps its place.
 void LoadIconSize(Form4& form, const RegValue& stored) {
   form.Txtpix.SetText(IsEmptyText(stored) ? "32" : AsText(stored));
   std::int32_t size = 0;
-  if (ParseInt32(form.Txtpix.text(), size)) form.Slider1.SetValue(size);
+  if (ParseSize(form.Txtpix.text(), size)) form.Slider1.SetValue(size);
 }
 
 void LoadThumbnails(Form4& form, const RegValue& type, const RegValue& icon) {

@@ -90,12 +90,22 @@ TEST(Load, IconSize) {
     int slider;
   };
   const Case cases[] = {
-      {"missing", std::nullopt, "32", 32},   {"text 48", Text("48"), "48", 48},
-      {"number 48", Number(48), "48", 48},   {"text with a blank", Text(" 48"), "48", 48},
-      {"text 0", Text("0"), "0", 0},         {"text 100", Text("100"), "100", 100},
-      {"text 101", Text("101"), "101", 0},   {"number -1", Number(-1), "-1", 0},
-      {"fraction", Text("47.6"), "47.6", 0}, {"junk", Text("big"), "big", 0},
-      {"empty text", Text(""), "32", 32},    {"binary", Raw{kRegBinary, "48"}, "32", 32},
+      {"missing", std::nullopt, "32", 32},
+      {"text 48", Text("48"), "48", 48},
+      {"number 48", Number(48), "48", 48},
+      {"text with a blank", Text(" 48"), "48", 48},
+      {"text 0", Text("0"), "0", 0},
+      {"text 100", Text("100"), "100", 100},
+      {"text 101", Text("101"), "101", 0},
+      {"number -1", Number(-1), "-1", 0},
+      {"fraction up", Text("47.6"), "48", 48},
+      {"fraction down", Text(" 7.4"), "7", 7},
+      {"half to even", Text("2.5"), "2", 2},
+      {"fraction past 100", Text("100.6"), "100.6", 0},
+      {"two points", Text("4.5.6"), "4.5.6", 0},
+      {"junk", Text("big"), "big", 0},
+      {"empty text", Text(""), "32", 32},
+      {"binary", Raw{kRegBinary, "48"}, "32", 32},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
