@@ -218,7 +218,16 @@ class TweakScenario(Scenario):
         if self.logoff_box is not None:
             self.wine.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", self.logoff_box)
         self.wine.start()
-        return self.wine.wait_window("Quillmar", "Apply")
+        return self.wait_active()
+
+    def wait_active(self):
+        """The tweak window once it holds the keyboard focus: clicks sent earlier can be lost."""
+        def active():
+            for controls in self.tops("Quillmar"):
+                if any(c["text"] == "Apply" for c in controls) and any(c["focus"] for c in controls):
+                    return controls
+            return None
+        return self.wine.wait_for(active, "the tweak window to take the focus")
 
     def tops(self, title):
         """Every visible top-level window with that title, each as its list of controls."""
