@@ -31,22 +31,22 @@ def _env(prefix):
 
 
 def start_display():
-    """One Xvfb for the whole run, on the first free display number."""
+    """One Xvfb for the whole run; the server itself picks a free display and tells its number,
+    so two runs started at once never share one."""
     global _display
     if _display:
         return
-    for n in range(130, 160):
-        if not os.path.exists(f"/tmp/.X{n}-lock"):
-            server = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", "1024x768x24",
-                                       "-nolisten", "tcp"],
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            atexit.register(server.kill)
-            _display = f":{n}"
-            for _ in range(50):
-                if os.path.exists(f"/tmp/.X11-unix/X{n}"):
-                    return
-                time.sleep(0.1)
-    raise RuntimeError("no X display could be started")
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
+                               "-nolisten", "tcp"], pass_fds=(write,),
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    atexit.register(server.kill)
+    with os.fdopen(read) as answer:
+        number = answer.readline().strip()
+    if not number:
+        raise RuntimeError("no X display could be started")
+    _display = f":{number}"
 
 
 def _template():
