@@ -2,12 +2,13 @@
 
 #include "logoff/Form5.h"
 #include "tests/support/HeadlessHost.h"
+#include "tests/support/KeyPaths.h"
 #include "tweak/Form4.h"
 
 namespace quillmar {
 namespace {
 
-constexpr char kProgram[] = "Software\\Quillmar";
+using test::kProgram;
 
 enum class Answer { kLogOffNow, kCancel, kCloseBox };
 

@@ -3,22 +3,23 @@
 #include <optional>
 
 #include "tests/support/HeadlessHost.h"
+#include "tests/support/KeyPaths.h"
 #include "tests/support/RecordingRegistry.h"
 #include "tweak/Form4.h"
 
 namespace quillmar {
 namespace {
 
+using test::kExplorer;
+using test::kMetrics;
+using test::kProgram;
+using test::kSystem;
+using test::kUrls;
+using test::kUserInfo;
+using test::kVersion;
+
 using test::Number;
 using test::Text;
-
-constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr char kSystem[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
-constexpr char kUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
-constexpr char kProgram[] = "Software\\Quillmar";
-constexpr char kUserInfo[] = "Software\\Microsoft\\MS Setup (ACME)\\User Info";
-constexpr char kVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
-constexpr char kMetrics[] = "Control Panel\\Desktop\\WindowMetrics";
 
 const RegValue kMissing = std::string();
 

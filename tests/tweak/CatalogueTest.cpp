@@ -5,6 +5,7 @@
 
 #include "logoff/Form5.h"
 #include "tests/support/HeadlessHost.h"
+#include "tests/support/KeyPaths.h"
 #include "tests/support/RecordingRegistry.h"
 #include "tweak/Catalogue.h"
 #include "tweak/Form4.h"
@@ -12,13 +13,13 @@
 namespace quillmar {
 namespace {
 
+using test::kExplorer;
+using test::kLogon;
+using test::kSystem;
+
 using test::Number;
 using test::Raw;
 using test::Text;
-
-constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr char kSystem[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
-constexpr char kLogon[] = "Network\\Logon";
 
 // Every check box with a value of its own, as the settings are documented for users.
 struct CheckRow {

@@ -3,20 +3,21 @@
 #include <optional>
 
 #include "tests/support/HeadlessHost.h"
+#include "tests/support/KeyPaths.h"
 #include "tests/support/RecordingRegistry.h"
 #include "tweak/Form4.h"
 
 namespace quillmar {
 namespace {
 
+using test::kExplorer;
+using test::kProgram;
+using test::kUrls;
+using test::kUserInfo;
+
 using test::Number;
 using test::Raw;
 using test::Text;
-
-constexpr char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-constexpr char kUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
-constexpr char kProgram[] = "Software\\Quillmar";
-constexpr char kUserInfo[] = "Software\\Microsoft\\MS Setup (ACME)\\User Info";
 
 template <typename P>
 Form4& Load(P& p, int platform = 2) {
