@@ -1,14 +1,11 @@
 #include "app/Form7.h"
 
-#include "registry/RegistryBackend.h"
 #include "resources/AgreementText.h"
 
 namespace quillmar {
 namespace {
 
 using ui::Kind;
-
-constexpr char kProgramKey[] = "Software\\Quillmar";
 
 const ui::WindowSpec kForm7{
     .name = "Form7",
@@ -60,20 +57,21 @@ const ui::WindowSpec kForm7{
 
 }  // namespace
 
-Form7::Form7(ui::Forms& forms)
+Form7::Form7(ui::Forms& forms, Module1& module, Location first_time)
     : Window(kForm7, forms),
       Text1(Get<ui::TextBox>("Text1")),
       Command1(Get<ui::Button>("Command1")),
-      Command2(Get<ui::Button>("Command2")) {
+      Command2(Get<ui::Button>("Command2")),
+      module_(module),
+      first_time_(first_time) {
   Command1.OnClick = [this] { Command1_Click(); };
   Command2.OnClick = [this] { Command2_Click(); };
 }
 
 void Form7::Form_Load() {
-  Module1& m = forms().module();
-  if (IsEmptyText(m.QueryValue(kCurrentUser, kProgramKey, "FirstTime"))) {
+  if (IsEmptyText(QueryValue(module_, first_time_))) {
     forms().Show(*this, false);
-    m.SaveValue(kCurrentUser, kProgramKey, "FirstTime", std::string("First"));
+    SaveValue(module_, first_time_, std::string("First"));
     forms().host().Beep();
     return;
   }
@@ -87,7 +85,7 @@ void Form7::Command1_Click() {
 }
 
 void Form7::Command2_Click() {
-  forms().module().SaveValue(kCurrentUser, kProgramKey, "FirstTime", std::string());
+  SaveValue(module_, first_time_, std::string());
   forms().Close(*this);
 }
 

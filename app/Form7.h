@@ -1,5 +1,6 @@
 #pragma once
 
+#include "registry/Location.h"
 #include "ui/Forms.h"
 #include "ui/Window.h"
 
@@ -8,7 +9,8 @@ namespace quillmar {
 // The agreement window: shown on a first start, closed unseen on every later one.
 class Form7 final : public ui::Window {
  public:
-  explicit Form7(ui::Forms& forms);
+  // `first_time` is where the first-run marker is kept.
+  Form7(ui::Forms& forms, Module1& module, Location first_time);
 
   void Form_Load() override;
   ui::Control* InitialFocus() override { return &Text1; }
@@ -21,6 +23,9 @@ class Form7 final : public ui::Window {
 
  private:
   void OpenTweakWindow();
+
+  Module1& module_;
+  Location first_time_;
 };
 
 }  // namespace quillmar

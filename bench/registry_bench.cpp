@@ -187,7 +187,7 @@ struct Scenario {
 
 // What a window needs to load: the registry helpers, a quiet host and the window list.
 struct Program {
-  explicit Program(RegistryBackend& registry) : module(registry), forms(module, host) {}
+  explicit Program(RegistryBackend& registry) : module(registry), forms(host) {}
   Module1 module;
   QuietHost host;
   ui::Forms forms;
@@ -196,7 +196,7 @@ struct Program {
 void RunScenario(const Scenario& s, int iterations, Win32Registry& win32, bool last) {
   Recorder recorder(win32);
   Program recorded(recorder);
-  Form4 window(recorded.forms);
+  Form4 window(recorded.forms, recorded.module);
   recorder.on = !s.apply;
   window.Form_Load();
   if (s.apply) {
@@ -213,7 +213,7 @@ void RunScenario(const Scenario& s, int iterations, Win32Registry& win32, bool l
   const int mismatches = Replay(recorder.calls, slots, buffer);
 
   Program product(win32);
-  Form4 loaded(product.forms);
+  Form4 loaded(product.forms, product.module);
   if (s.apply) {
     loaded.Form_Load();
     loaded.BtnApply_Click();
@@ -224,7 +224,7 @@ void RunScenario(const Scenario& s, int iterations, Win32Registry& win32, bool l
     if (s.apply) {
       ours.push_back(Microseconds([&] { loaded.BtnApply_Click(); }));
     } else {
-      Form4 fresh(product.forms);
+      Form4 fresh(product.forms, product.module);
       ours.push_back(Microseconds([&] { fresh.Form_Load(); }));
     }
     bare.push_back(Microseconds([&] { Replay(recorder.calls, slots, buffer); }));
@@ -251,7 +251,7 @@ void Prepare(Win32Registry& win32, int urls) {
     program.module.SaveValue(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs",
                              "url" + std::to_string(i),
                              "http://www.example.com/page" + std::to_string(i) + ".html");
-  Form4 window(program.forms);
+  Form4 window(program.forms, program.module);
   window.Form_Load();
   window.BtnApply_Click();
 }

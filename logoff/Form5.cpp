@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "tweak/Catalogue.h"
-
 namespace quillmar {
 namespace {
 
@@ -54,20 +52,17 @@ const ui::WindowSpec kForm5{
          .tab_index = 3},
     }};
 
-// The prompt's option is its twin in the tweak window without the trailing "1".
-std::string_view PromptOption(const Row& row) {
-  return row.control.substr(0, row.control.size() - 1);
-}
-
 }  // namespace
 
-Form5::Form5(ui::Forms& forms)
+Form5::Form5(ui::Forms& forms, Module1& module, Location log_off_box)
     : Window(kForm5, forms),
       cmdLogoff(Get<ui::Button>("cmdLogoff")),
       Command1(Get<ui::Button>("Command1")),
       OptPrompt(Get<ui::OptionButton>("OptPrompt")),
       OptDontPromptAndLogOff(Get<ui::OptionButton>("OptDontPromptAndLogOff")),
-      OptDontPromptAndDontLogOff(Get<ui::OptionButton>("OptDontPromptAndDontLogOff")) {
+      OptDontPromptAndDontLogOff(Get<ui::OptionButton>("OptDontPromptAndDontLogOff")),
+      module_(module),
+      log_off_box_(log_off_box) {
   cmdLogoff.OnClick = [this] { cmdLogoff_Click(); };
   Command1.OnClick = [this] { Command1_Click(); };
 }
@@ -76,12 +71,12 @@ void Form5::Form_Load() {
   forms().host().Beep();
 }
 
-const Row* Form5::SaveChoice() {
-  for (const Row& row : kLogOffChoices) {
-    const auto* option = dynamic_cast<ui::OptionButton*>(Find(PromptOption(row)));
+const LogOffChoice* Form5::SaveChoice() {
+  for (const LogOffChoice& choice : kLogOffChoices) {
+    const auto* option = dynamic_cast<ui::OptionButton*>(Find(choice.prompt_option));
     if (option == nullptr || !option->value()) continue;
-    Write(forms().module(), row, TextOf(row));
-    return &row;
+    SaveValue(module_, log_off_box_, std::string(choice.text));
+    return &choice;
   }
   return nullptr;
 }
@@ -93,10 +88,11 @@ void Form5::cmdLogoff_Click() {
 }
 
 void Form5::Command1_Click() {
-  const Row* chosen = SaveChoice();
+  const LogOffChoice* chosen = SaveChoice();
   const ui::Window* tweak = forms().Find("Form4");
   if (chosen != nullptr && tweak != nullptr) {
-    if (auto* option = ControlOf<ui::OptionButton>(*tweak, *chosen)) option->Select();
+    if (auto* option = dynamic_cast<ui::OptionButton*>(tweak->Find(chosen->tweak_option)))
+      option->Select();
   }
   forms().Close(*this);
 }

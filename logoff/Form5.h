@@ -1,17 +1,18 @@
 #pragma once
 
+#include "logoff/LogOffChoice.h"
+#include "registry/Location.h"
 #include "ui/Forms.h"
 #include "ui/Window.h"
 
 namespace quillmar {
 
-struct Row;
-
 // The log-off prompt that Apply opens modally. It always opens with "Prompt me next time."
 // selected; closing it by its close box writes nothing and changes nothing.
 class Form5 final : public ui::Window {
  public:
-  explicit Form5(ui::Forms& forms);
+  // `log_off_box` is where the choice is stored.
+  Form5(ui::Forms& forms, Module1& module, Location log_off_box);
 
   void Form_Load() override;
   ui::Control* InitialFocus() override { return &cmdLogoff; }
@@ -27,8 +28,11 @@ class Form5 final : public ui::Window {
   ui::OptionButton& OptDontPromptAndDontLogOff;
 
  private:
-  // Writes LogOffBox from the selected option; returns its row, or nullptr when none is.
-  const Row* SaveChoice();
+  // Writes LogOffBox from the selected option; nullptr when none is selected.
+  const LogOffChoice* SaveChoice();
+
+  Module1& module_;
+  Location log_off_box_;
 };
 
 }  // namespace quillmar

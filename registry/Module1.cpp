@@ -7,16 +7,6 @@
 #include "registry/KeyHandle.h"
 
 namespace quillmar {
-namespace {
-
-std::string TrimSpaces(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
-
 bool Module1::KeyExists(RegHandle root, const std::string& path) {
   KeyHandle key(registry_);
   LastRegResult = registry_.OpenKey(root, path, key.get());
@@ -78,7 +68,7 @@ void Module1::SaveValue(RegHandle root, const std::string& path, const std::stri
         static_cast<std::uint8_t>(raw >> 16), static_cast<std::uint8_t>(raw >> 24)};
     LastRegResult = registry_.SetValue(key.get(), name, kRegDword, bytes.data(), 4);
   } else {
-    const std::string data = TrimSpaces(AsText(value));
+    const std::string data = TrimBlanks(AsText(value));
     LastRegResult = registry_.SetValue(key.get(), name, kRegSz,
                                        reinterpret_cast<const std::uint8_t*>(data.c_str()),
                                        static_cast<std::uint32_t>(data.size() + 1));

@@ -9,14 +9,19 @@ std::string AsText(const RegValue& v) {
   return std::get<std::string>(v);
 }
 
+std::string TrimBlanks(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 bool ParseInt32(const std::string& text, std::int32_t& out) {
-  std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return false;
-  std::size_t last = text.find_last_not_of(' ');
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
+  const std::string number = TrimBlanks(text);
+  if (number.empty()) return false;
+  const char* begin = number.data();
+  const char* end = begin + number.size();
   if (*begin == '+') ++begin;  // from_chars takes a minus but not a plus
-  if (begin == end || (*begin == '-' && begin != text.data() + first)) return false;
+  if (begin == end || (*begin == '-' && begin != number.data())) return false;
   std::int32_t value = 0;
   auto [ptr, ec] = std::from_chars(begin, end, value);
   if (ec != std::errc{} || ptr != end) return false;

@@ -19,6 +19,9 @@ inline bool IsEmptyText(const RegValue& v) {
 // The value as text: a number in its plain decimal form.
 std::string AsText(const RegValue& v);
 
+// The text without its leading and trailing blanks.
+std::string TrimBlanks(const std::string& text);
+
 // A decimal integer with an optional sign and surrounding blanks that fits a signed 32-bit number.
 bool ParseInt32(const std::string& text, std::int32_t& out);
 

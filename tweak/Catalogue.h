@@ -2,11 +2,12 @@
 
 #include <array>
 #include <cstdint>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "logoff/LogOffChoice.h"
+#include "registry/Location.h"
 #include "registry/Module1.h"
 #include "registry/RegValue.h"
 #include "registry/RegistryBackend.h"
@@ -56,118 +57,118 @@ enum class Storage { kNumber, kForcedText, kPlainText };
 
 // kShowItem: a checked box shows the Start menu item, unchecked writes 1.
 // kRestriction: a checked box turns the restriction on and writes 1.
-// kNone: no box rule; the routine named after the row reads and writes it.
 enum class Rule { kNone, kShowItem, kRestriction };
+
+// What the load and Apply do with a row.
+enum class Routine {
+  kBox,                    // a check box under its rule
+  kActiveDesktopOverride,  // with the feature off, its Start menu item goes too
+  kIconSize,               // Txtpix, and the slider at load
+  kBitmapType,             // the thumbnail setting: Apply keeps the old type in `bmp`
+  kBitmapIcon,             // the thumbnail setting: the load decides on this and the type
+  kSavedBitmapType,        // `bmp`, written and read only by the thumbnail setting
+  kText,                   // a text box's text
+  kTypedUrls,              // one value per list item: url1, url2, ...
+  kLogOffChoice,           // one of the three options that share LogOffBox
+  kElsewhere,              // read or written by another window or by a rule, never walked
+};
 
 struct Row {
   std::string_view control;  // empty for the program's own values and the one precondition
   KeyLabel key;
   std::string_view value;  // the empty text is the key's default value; "url" is a prefix
   Storage storage;
-  Rule rule;
+  Routine routine;
+  // The load reads every row of a step before it sets any control; 0: the load never reads it.
+  int load_step = 0;
+  Rule rule = Rule::kNone;
   std::string_view text = {};  // what the row holds when its box is checked or option selected
 };
 
-// Every location the program reads, writes or deletes, in the order the load sets the controls.
-inline constexpr std::array kCatalogue{
-    Row{"ChckFavorites", KeyLabel::kExplorerPolicy, "NoFavoritesMenu", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckDocuments", KeyLabel::kExplorerPolicy, "NoRecentDocsMenu", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckFind", KeyLabel::kExplorerPolicy, "NoFind", Storage::kNumber, Rule::kShowItem},
-    Row{"ChckHelp", KeyLabel::kExplorerPolicy, "NoSMHelp", Storage::kNumber, Rule::kShowItem},
-    Row{"ChckRun", KeyLabel::kExplorerPolicy, "NoRun", Storage::kNumber, Rule::kShowItem},
-    Row{"ChckLogoff", KeyLabel::kExplorerPolicy, "NoLogOff", Storage::kNumber, Rule::kShowItem},
-    Row{"ChckClose", KeyLabel::kExplorerPolicy, "NoClose", Storage::kNumber, Rule::kShowItem},
-    Row{"ChckMyDocuments", KeyLabel::kExplorerPolicy, "NoSMMyDocs", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckRecentDocuments", KeyLabel::kExplorerPolicy, "NoRecentDocsHistory", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckRecentDocuments", KeyLabel::kExplorerPolicy, "ClearRecentDocsOnExit", Storage::kNumber,
-        Rule::kNone},
-    Row{"ChckControlPanel", KeyLabel::kExplorerPolicy, "NoSetFolders", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckTaskbar", KeyLabel::kExplorerPolicy, "NoSetTaskbar", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckFolderOptions", KeyLabel::kExplorerPolicy, "NoFolderOptions", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckActiveDesktop", KeyLabel::kExplorerPolicy, "NoSetActiveDesktop", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckWindowsUpdate", KeyLabel::kExplorerPolicy, "NoWindowsUpdate", Storage::kNumber,
-        Rule::kShowItem},
-    Row{"ChckHide", KeyLabel::kExplorerPolicy, "NoDesktop", Storage::kNumber, Rule::kRestriction},
-    Row{"ChckRightClick", KeyLabel::kExplorerPolicy, "NoViewContextMenu", Storage::kNumber,
-        Rule::kRestriction},
-    Row{"ChckADFeature", KeyLabel::kExplorerPolicy, "NoActiveDesktop", Storage::kNumber,
-        Rule::kRestriction},
-    Row{"ChckADFeature", KeyLabel::kExplorerPolicy, "NoSetActiveDesktop", Storage::kNumber,
-        Rule::kNone, "1"},
-    Row{"ChckDontSave", KeyLabel::kExplorerPolicy, "NoSaveSettings", Storage::kNumber,
-        Rule::kRestriction},
-    Row{"Txtpix", KeyLabel::kWindowMetrics, "Shell Icon Size", Storage::kForcedText, Rule::kNone},
-    Row{"ChckDisableRegistry", KeyLabel::kSystemPolicy, "DisableRegistryTools", Storage::kNumber,
-        Rule::kRestriction},
-    Row{"ChckDisableCancelButton", KeyLabel::kNetworkLogon, "MustBeValidated", Storage::kNumber,
-        Rule::kRestriction},
-    Row{"ChckThumbnails", KeyLabel::kBitmapType, "", Storage::kPlainText, Rule::kNone,
-        "Paint.Picture"},
-    Row{"ChckThumbnails", KeyLabel::kBitmapIcon, "", Storage::kPlainText, Rule::kNone, "%1"},
-    Row{"ChckThumbnails", KeyLabel::kProgram, "bmp", Storage::kPlainText, Rule::kNone},
-    Row{"ChckDisplayChanges", KeyLabel::kSystemPolicy, "NoDispCPL", Storage::kNumber,
-        Rule::kRestriction},
-    Row{"ChckDenyPasswords", KeyLabel::kSystemPolicy, "NoPwdPage", Storage::kNumber,
-        Rule::kRestriction},
-    Row{"ChckDenyUserProfiles", KeyLabel::kSystemPolicy, "NoProfilePage", Storage::kNumber,
-        Rule::kRestriction},
-    Row{"TxtName", KeyLabel::kSetupUserInfo, "DefName", Storage::kForcedText, Rule::kNone},
-    Row{"TxtName", KeyLabel::kWindowsVersion, "RegisteredOwner", Storage::kForcedText, Rule::kNone},
-    Row{"TxtCompany", KeyLabel::kSetupUserInfo, "DefCompany", Storage::kForcedText, Rule::kNone},
-    Row{"TxtCompany", KeyLabel::kWindowsVersion, "RegisteredOrganization", Storage::kForcedText,
-        Rule::kNone},
-    // Forced text, so that an address made only of digits stays the text the history holds.
-    Row{"List1", KeyLabel::kTypedUrl, "url", Storage::kForcedText, Rule::kNone},
-    Row{"OptPrompt1", KeyLabel::kProgram, "LogOffBox", Storage::kPlainText, Rule::kNone, "Prompt"},
-    Row{"OptDontPromptAndLogOff1", KeyLabel::kProgram, "LogOffBox", Storage::kPlainText,
-        Rule::kNone, "NoPromptLogOff"},
-    Row{"OptDontPromptAndDontLogOff1", KeyLabel::kProgram, "LogOffBox", Storage::kPlainText,
-        Rule::kNone, "NoPromptNoLogOff"},
-    Row{"", KeyLabel::kProgram, "FirstTime", Storage::kPlainText, Rule::kNone},
-    Row{"", KeyLabel::kNetworkLogon, "UserProfiles", Storage::kNumber, Rule::kNone},
-};
-
-// The row of that control and value name; a name missing from the table does not compile.
-consteval const Row& RowOf(std::string_view control, std::string_view value) {
-  for (const Row& row : kCatalogue)
-    if (row.control == control && row.value == value) return row;
-  throw std::logic_error("no such catalogue row");
+constexpr Row Box(std::string_view control, KeyLabel key, std::string_view value, Rule rule,
+                  int load_step) {
+  return {control, key, value, Storage::kNumber, Routine::kBox, load_step, rule};
 }
 
-// The first row of that key and value name.
+constexpr Row Choice(const LogOffChoice& choice, int load_step) {
+  return {choice.tweak_option,    KeyLabel::kProgram, "LogOffBox", Storage::kPlainText,
+          Routine::kLogOffChoice, load_step,          Rule::kNone, choice.text};
+}
+
+constexpr Rule kShow = Rule::kShowItem;
+constexpr Rule kRestrict = Rule::kRestriction;
+constexpr KeyLabel kExplorerKey = KeyLabel::kExplorerPolicy;
+constexpr KeyLabel kSystemKey = KeyLabel::kSystemPolicy;
+
+// Every location the program reads, writes or deletes, in the order in which the load sets the
+// controls and Apply writes them.
+inline constexpr std::array kCatalogue{
+    Box("ChckFavorites", kExplorerKey, "NoFavoritesMenu", kShow, 3),
+    Box("ChckDocuments", kExplorerKey, "NoRecentDocsMenu", kShow, 3),
+    Box("ChckFind", kExplorerKey, "NoFind", kShow, 3),
+    Box("ChckHelp", kExplorerKey, "NoSMHelp", kShow, 3),
+    Box("ChckRun", kExplorerKey, "NoRun", kShow, 3),
+    Box("ChckLogoff", kExplorerKey, "NoLogOff", kShow, 3),
+    Box("ChckClose", kExplorerKey, "NoClose", kShow, 3),
+    Box("ChckMyDocuments", kExplorerKey, "NoSMMyDocs", kShow, 4),
+    Box("ChckRecentDocuments", kExplorerKey, "NoRecentDocsHistory", kShow, 4),
+    // The recent documents are also cleared at logoff exactly when their history is off.
+    Box("ChckRecentDocuments", kExplorerKey, "ClearRecentDocsOnExit", kShow, 0),
+    Box("ChckControlPanel", kExplorerKey, "NoSetFolders", kShow, 5),
+    Box("ChckTaskbar", kExplorerKey, "NoSetTaskbar", kShow, 5),
+    Box("ChckFolderOptions", kExplorerKey, "NoFolderOptions", kShow, 5),
+    Box("ChckActiveDesktop", kExplorerKey, "NoSetActiveDesktop", kShow, 5),
+    Box("ChckWindowsUpdate", kExplorerKey, "NoWindowsUpdate", kShow, 5),
+    Box("ChckHide", kExplorerKey, "NoDesktop", kRestrict, 6),
+    Box("ChckRightClick", kExplorerKey, "NoViewContextMenu", kRestrict, 6),
+    Box("ChckADFeature", kExplorerKey, "NoActiveDesktop", kRestrict, 6),
+    Row{"ChckADFeature", kExplorerKey, "NoSetActiveDesktop", Storage::kNumber,
+        Routine::kActiveDesktopOverride, 0, Rule::kNone, "1"},
+    Box("ChckDontSave", kExplorerKey, "NoSaveSettings", kRestrict, 6),
+    Row{"Txtpix", KeyLabel::kWindowMetrics, "Shell Icon Size", Storage::kForcedText,
+        Routine::kIconSize, 6},
+    Box("ChckDisableRegistry", kSystemKey, "DisableRegistryTools", kRestrict, 6),
+    Box("ChckDisableCancelButton", KeyLabel::kNetworkLogon, "MustBeValidated", kRestrict, 6),
+    Row{"ChckThumbnails", KeyLabel::kBitmapType, "", Storage::kPlainText, Routine::kBitmapType, 7,
+        Rule::kNone, "Paint.Picture"},
+    Row{"ChckThumbnails", KeyLabel::kBitmapIcon, "", Storage::kPlainText, Routine::kBitmapIcon, 7,
+        Rule::kNone, "%1"},
+    Row{"ChckThumbnails", KeyLabel::kProgram, "bmp", Storage::kPlainText,
+        Routine::kSavedBitmapType},
+    Box("ChckDisplayChanges", kSystemKey, "NoDispCPL", kRestrict, 7),
+    Box("ChckDenyPasswords", kSystemKey, "NoPwdPage", kRestrict, 7),
+    Box("ChckDenyUserProfiles", kSystemKey, "NoProfilePage", kRestrict, 7),
+    Row{"TxtName", KeyLabel::kSetupUserInfo, "DefName", Storage::kForcedText, Routine::kText, 8},
+    Row{"TxtName", KeyLabel::kWindowsVersion, "RegisteredOwner", Storage::kForcedText,
+        Routine::kText},
+    Row{"TxtCompany", KeyLabel::kSetupUserInfo, "DefCompany", Storage::kForcedText, Routine::kText,
+        8},
+    Row{"TxtCompany", KeyLabel::kWindowsVersion, "RegisteredOrganization", Storage::kForcedText,
+        Routine::kText},
+    // Forced text, so that an address made only of digits stays the text the history holds.
+    Row{"List1", KeyLabel::kTypedUrl, "url", Storage::kForcedText, Routine::kTypedUrls, 9},
+    Choice(kPrompt, 10),
+    Choice(kLogOffAtOnce, 0),
+    Choice(kNeverLogOff, 0),
+    Row{"", KeyLabel::kProgram, "FirstTime", Storage::kPlainText, Routine::kElsewhere},
+    Row{"", KeyLabel::kNetworkLogon, "UserProfiles", Storage::kNumber, Routine::kElsewhere},
+};
+
+// The first row of that key and value name; a row missing from the table does not compile.
 consteval const Row& RowOf(KeyLabel key, std::string_view value) {
   for (const Row& row : kCatalogue)
     if (row.key == key && row.value == value) return row;
   throw std::logic_error("no such catalogue row");
 }
 
-// The rows from the first row of control `first` to the last row of control `last`.
-consteval std::span<const Row> Rows(std::string_view first, std::string_view last) {
-  std::size_t begin = kCatalogue.size();
-  std::size_t end = 0;
-  for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-    if (kCatalogue[i].control == first && begin == kCatalogue.size()) begin = i;
-    if (kCatalogue[i].control == last) end = i + 1;
-  }
-  if (begin >= end) throw std::logic_error("no such catalogue range");
-  return std::span<const Row>(kCatalogue).subspan(begin, end - begin);
-}
-
-// The three rows of the log-off choice, in the order Apply writes them.
-inline constexpr std::span<const Row> kLogOffChoices =
-    Rows("OptPrompt1", "OptDontPromptAndDontLogOff1");
-
 // The row's text as a value, to write or to compare exactly with what was read.
 inline RegValue TextOf(const Row& row) {
   return std::string(row.text);
+}
+
+// Where a row's value lives; not for the typed URLs, whose names carry a number.
+constexpr Location LocationOf(const Row& row) {
+  return {KeyOf(row.key).root, KeyOf(row.key).path, row.value};
 }
 
 // The row's control in the window, when it is there and of that kind.

@@ -1,12 +1,12 @@
 #include "tweak/Form4.h"
 
-#include <string>
+#include <array>
 
 #include "tweak/Form4Layout.h"
 
 namespace quillmar {
 
-Form4::Form4(ui::Forms& forms)
+Form4::Form4(ui::Forms& forms, Module1& module)
     : Window(Form4Layout(), forms),
       TabStrip1(Get<ui::TabStrip>("TabStrip1")),
       Frame1(Get<ui::Control>("Frame1")),
@@ -51,7 +51,8 @@ Form4::Form4(ui::Forms& forms)
       Command2(Get<ui::Button>("Command2")),
       OptPrompt1(Get<ui::OptionButton>("OptPrompt1")),
       OptDontPromptAndLogOff1(Get<ui::OptionButton>("OptDontPromptAndLogOff1")),
-      OptDontPromptAndDontLogOff1(Get<ui::OptionButton>("OptDontPromptAndDontLogOff1")) {
+      OptDontPromptAndDontLogOff1(Get<ui::OptionButton>("OptDontPromptAndDontLogOff1")),
+      module_(module) {
   // Until a tab is first chosen only the Start Menu page is in view.
   for (ui::Control* page : {&Frame2, &Frame3, &Frame4}) page->SetVisible(false);
 
@@ -74,6 +75,17 @@ Form4::Form4(ui::Forms& forms)
   Txtpix.OnLostFocus = [this] { Txtpix_LostFocus(); };
   Command1.OnClick = [this] { Command1_Click(); };
   Command2.OnClick = [this] { Command2_Click(); };
+}
+
+void Form4::Command1_Click() {
+  forms().Close(*this);
+}
+
+void Form4::TabStrip1_Click() {
+  const int selected = TabStrip1.SelectedItem();
+  const std::array<ui::Control*, 4> pages = {&Frame1, &Frame2, &Frame3, &Frame4};
+  for (std::size_t i = 0; i < pages.size(); ++i)
+    pages[i]->SetVisible(static_cast<int>(i) + 1 == selected);
 }
 
 }  // namespace quillmar

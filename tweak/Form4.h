@@ -1,5 +1,6 @@
 #pragma once
 
+#include "registry/Module1.h"
 #include "ui/Forms.h"
 #include "ui/Window.h"
 
@@ -9,14 +10,19 @@ namespace quillmar {
 // its control's event and runs whenever that control really changes, whoever changed it.
 class Form4 final : public ui::Window {
  public:
-  explicit Form4(ui::Forms& forms);
+  Form4(ui::Forms& forms, Module1& module);
 
-  // Reading the current settings.
+  // Form4Load.cpp: reading the current settings.
   void Form_Load() override;
-  // Applying them.
+  // Form4Apply.cpp: writing them back.
   void BtnApply_Click();
 
-  // The Start menu groups and their two guards.
+  // Form4.cpp: below and above the pages: Close, and the tabs.
+  void Command1_Click();
+  void TabStrip1_Click();
+
+  // Form4StartMenuPage.cpp: the Settings and Documents groups, the Active Desktop guard,
+  // Select all and Deselect all.
   void ChckSettings_Click();
   void ChckControlPanel_Click();
   void ChckTaskbar_Click();
@@ -26,20 +32,16 @@ class Form4 final : public ui::Window {
   void ChckDocuments_Click();
   void ChckRecentDocuments_Click();
   void ChckMyDocuments_Click();
-  void ChckDisableCancelButton_Click();
-
-  // Select all and Deselect all.
   void Label9_Click();
   void Label10_Click();
 
-  // Pages and the icon size.
-  void TabStrip1_Click();
+  // Form4DesktopPage.cpp: the icon size, and the user-profile guard.
   void Slider1_Scroll();
   void Slider1_Change();
   void Txtpix_LostFocus();
+  void ChckDisableCancelButton_Click();
 
-  // The typed URL list and closing.
-  void Command1_Click();
+  // Form4OtherPage.cpp: Delete in the typed URL list.
   void Command2_Click();
 
   ui::TabStrip& TabStrip1;
@@ -92,9 +94,12 @@ class Form4 final : public ui::Window {
   ui::OptionButton& OptDontPromptAndDontLogOff1;
 
  private:
-  Module1& module() { return forms().module(); }
   ui::Host& host() { return forms().host(); }
-  bool IsNt() { return module().OsPlatform == 2; }
+  bool IsNt() const { return module_.OsPlatform == 2; }
+  // Both of the slider's reactions: the text follows every value the slider takes.
+  void ShowSliderValue();
+
+  Module1& module_;
 };
 
 }  // namespace quillmar

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "registry/Module1.h"
 #include "ui/Host.h"
 #include "ui/Window.h"
 
@@ -18,7 +17,7 @@ class Forms {
  public:
   using Factory = std::function<std::unique_ptr<Window>(Forms&)>;
 
-  Forms(Module1& module, Host& host) : module_(module), host_(host) {}
+  explicit Forms(Host& host) : host_(host) {}
 
   void Register(std::string name, Factory factory);
   // The open window of that name, loaded first when it is not open; nullptr for a name that
@@ -32,11 +31,9 @@ class Forms {
   Window* Find(std::string_view name) const;
   bool AnyOpen() const { return !open_.empty(); }
 
-  Module1& module() { return module_; }
   Host& host() { return host_; }
 
  private:
-  Module1& module_;
   Host& host_;
   std::map<std::string, Factory, std::less<>> factories_;
   std::vector<std::unique_ptr<Window>> open_;

@@ -16,9 +16,9 @@ int Run(HINSTANCE instance) {
   Win32Registry registry;
   Module1 module{registry};
   win32::Win32Host host{instance};
-  ui::Forms forms{module, host};
+  ui::Forms forms{host};
   host.Attach(forms);
-  RegisterWindows(forms);
+  RegisterWindows(forms, module);
   Start(forms);
   host.Collect();
   forms.Collect();

@@ -19,7 +19,7 @@ int HeadlessHost::Count(const std::string& prefix) const {
 
 Program::Program() {
   host.forms = &forms;
-  RegisterWindows(forms);
+  RegisterWindows(forms, module);
 }
 
 }  // namespace quillmar::test

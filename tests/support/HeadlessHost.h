@@ -43,7 +43,7 @@ struct Program {
   MemoryRegistry registry;
   Module1 module{registry};
   HeadlessHost host;
-  ui::Forms forms{module, host};
+  ui::Forms forms{host};
 };
 
 }  // namespace quillmar::test

@@ -84,13 +84,13 @@ class RecordingRegistry final : public RegistryBackend {
 struct RecordingProgram {
   RecordingProgram() {
     host.forms = &forms;
-    RegisterWindows(forms);
+    RegisterWindows(forms, module);
   }
   MemoryRegistry memory;
   RecordingRegistry registry{memory};
   Module1 module{registry};
   HeadlessHost host;
-  ui::Forms forms{module, host};
+  ui::Forms forms{host};
 };
 
 // A value as a test stores it, bypassing the helpers: any type, any bytes.

@@ -12,7 +12,7 @@ ViewTest::ViewTest() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   host.Attach(forms);
-  RegisterWindows(forms);
+  RegisterWindows(forms, module);
 }
 
 ViewTest::~ViewTest() {

@@ -49,7 +49,7 @@ class ViewTest : public ::testing::Test {
   MemoryRegistry registry;
   Module1 module{registry};
   RecordingHost host;
-  ui::Forms forms{module, host};
+  ui::Forms forms{host};
 };
 
 }  // namespace quillmar::test

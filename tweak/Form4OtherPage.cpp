@@ -11,8 +11,4 @@ void Form4::Command2_Click() {
   }
 }
 
-void Form4::Command1_Click() {
-  forms().Close(*this);
-}
-
 }  // namespace quillmar

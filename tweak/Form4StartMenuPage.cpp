@@ -1,6 +1,5 @@
 #include <array>
 
-#include "registry/RegValue.h"
 #include "tweak/Form4.h"
 
 namespace quillmar {
@@ -8,8 +7,6 @@ namespace {
 
 constexpr char kActiveDesktopMessage[] =
     "Active Desktop feature must be enabled (in Desktop + Special tab)!";
-constexpr char kUserProfileMessage[] =
-    "At least one user profile must be created (in Control panel --> User profiles page)!";
 
 // The Settings children in the order every rule walks them.
 std::array<ui::CheckBox*, 5> SettingsChildren(Form4& f) {
@@ -33,6 +30,15 @@ void DeriveDocumentsOnNt(Form4& f, const ui::CheckBox& child) {
   if (child.value() == 1) f.ChckDocuments.SetValue(1);
   if (f.ChckRecentDocuments.value() == 0 && f.ChckMyDocuments.value() == 0)
     f.ChckDocuments.SetValue(0);
+}
+
+// The removable Start menu items in the order both operations set them; the order matters, as
+// each box's rule runs before the next box is set.
+std::array<ui::CheckBox*, 15> StartMenuItems(Form4& f) {
+  return {&f.ChckFavorites,     &f.ChckDocuments,   &f.ChckSettings,       &f.ChckFind,
+          &f.ChckHelp,          &f.ChckRun,         &f.ChckLogoff,         &f.ChckClose,
+          &f.ChckControlPanel,  &f.ChckTaskbar,     &f.ChckFolderOptions,  &f.ChckActiveDesktop,
+          &f.ChckWindowsUpdate, &f.ChckMyDocuments, &f.ChckRecentDocuments};
 }
 
 }  // namespace
@@ -99,12 +105,16 @@ void Form4::ChckMyDocuments_Click() {
   if (IsNt()) DeriveDocumentsOnNt(*this, ChckMyDocuments);
 }
 
-void Form4::ChckDisableCancelButton_Click() {
-  if (ChckDisableCancelButton.value() != 1) return;
-  // The restriction only makes sense with user profiles, so it is refused without them.
-  if (EqualsOne(module().QueryValue(kLocalMachine, "Network\\Logon", "UserProfiles"))) return;
-  host().MsgBox(kUserProfileMessage);
-  ChckDisableCancelButton.SetValue(0);
+void Form4::Label9_Click() {
+  for (ui::CheckBox* box : StartMenuItems(*this)) box->SetValue(1);
+}
+
+void Form4::Label10_Click() {
+  for (ui::CheckBox* box : StartMenuItems(*this)) {
+    // Help is disabled on 9x and keeps what the load gave it.
+    if (box == &ChckHelp && !IsNt()) continue;
+    box->SetValue(0);
+  }
 }
 
 }  // namespace quillmar
