@@ -33,7 +33,7 @@ void Form4::Slider1_Change() {
 void Form4::Txtpix_LostFocus() {
   if (IsIconSize(Txtpix.text())) return;
   host().MsgBox("Size must be a number (0 - 100).");
-  host().SetFocus(Txtpix);
+  Txtpix.SetFocus();
 }
 
 }  // namespace quillmar
