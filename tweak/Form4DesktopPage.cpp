@@ -34,7 +34,7 @@ void Form4::Slider1_Change() {
 void Form4::Txtpix_LostFocus() {
   if (IsIconSize(Txtpix.text())) return;
   host().MsgBox("Size must be a number (0 - 100).");
-  host().SetFocus(Txtpix);
+  Txtpix.SetFocus();
 }
 
 void Form4::ChckDisableCancelButton_Click() {

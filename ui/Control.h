@@ -7,9 +7,12 @@
 
 namespace quillmar::ui {
 
+class Window;
+
 // A control of the model. A state that really changes is mirrored to the view first and then
 // fires the control's handler at once, on the caller's stack; setting the state a control
-// already has does nothing at all.
+// already has does nothing at all. A user's action asks the window first (MayAct); a change made
+// by the program never does.
 class Control {
  public:
   explicit Control(const ControlSpec& spec)
@@ -28,10 +31,16 @@ class Control {
   bool visible() const { return visible_; }
   void SetVisible(bool visible);
 
+  // Asks the control's window whether a user action on it may go ahead (Window::Allow).
+  bool MayAct();
+  // Puts the keyboard focus into the control.
+  void SetFocus();
+
   // The view's hook: called after every change of what the control shows.
   void SetMirror(std::function<void()> mirror) { mirror_ = std::move(mirror); }
 
  protected:
+  Window* window() const { return window_; }
   void Mirror() {
     if (mirror_) mirror_();
   }
@@ -40,7 +49,9 @@ class Control {
   }
 
  private:
+  friend class Window;
   const ControlSpec& spec_;
+  Window* window_ = nullptr;
   std::string caption_;
   bool enabled_;
   bool visible_ = true;

@@ -76,9 +76,17 @@ bool Slider::SetValue(int value) {
   return true;
 }
 
-void Slider::Scroll(int value) {
+bool Slider::Scroll(int value) {
+  if (!MayAct()) return false;
   const int before = value_;
   if (Move(value) && value_ != before) Fire(OnScroll);
+  return true;
+}
+
+bool Slider::Change(int value) {
+  if (!MayAct()) return false;
+  SetValue(value);
+  return true;
 }
 
 void TabStrip::Select(int index) {

@@ -12,14 +12,18 @@ namespace quillmar::ui {
 class Label : public Control {
  public:
   using Control::Control;
-  void Click() { Fire(OnClick); }
+  void Click() {
+    if (MayAct()) Fire(OnClick);
+  }
   std::function<void()> OnClick;
 };
 
 class Button : public Control {
  public:
   using Control::Control;
-  void Click() { Fire(OnClick); }
+  void Click() {
+    if (MayAct()) Fire(OnClick);
+  }
   std::function<void()> OnClick;
 };
 
@@ -30,7 +34,9 @@ class CheckBox : public Control {
   int value() const { return value_; }
   void SetValue(int value);
   // A user's click: checked becomes unchecked, anything else checked; never grey.
-  void Click() { SetValue(value_ == 1 ? 0 : 1); }
+  void Click() {
+    if (MayAct()) SetValue(value_ == 1 ? 0 : 1);
+  }
   std::function<void()> OnClick;
 
  private:
@@ -42,6 +48,9 @@ class OptionButton : public Control {
  public:
   explicit OptionButton(const ControlSpec& spec) : Control(spec), value_(spec.value != 0) {}
   bool value() const { return value_; }
+  void Click() {
+    if (MayAct()) Select();
+  }
   // Selecting clears the others of the group; clearing by hand is not offered.
   void Select();
 
@@ -58,7 +67,8 @@ class TextBox : public Control {
   // The length limit binds what the user types, not what the program puts in.
   void SetText(const std::string& text);
   int max_length() const { return spec().max_length; }
-  void LostFocus() { Fire(OnLostFocus); }
+  // The focus left the box: OnLostFocus, its check, is due (Window::FocusLeft).
+  void LostFocus();
   std::function<void()> OnLostFocus;
 
  private:
@@ -76,6 +86,9 @@ class ListBox : public Control {
   int ListIndex() const { return selected_; }
   bool Selected(int index) const { return index == selected_; }
   void SetListIndex(int index);
+  void Click(int index) {
+    if (MayAct()) SetListIndex(index);
+  }
 
  private:
   std::vector<std::string> items_;
@@ -90,8 +103,11 @@ class Slider : public Control {
   int max() const { return spec().max; }
   // A value outside the range is refused, leaving the slider where it was; false then.
   bool SetValue(int value);
-  // The user is dragging the thumb: the value follows and OnScroll runs instead of OnChange.
-  void Scroll(int value);
+  // The user drags the thumb: the value follows and OnScroll runs instead of OnChange. False
+  // when the window refused the action.
+  bool Scroll(int value);
+  // The user moved the slider otherwise (a click on the channel, a key); false when refused.
+  bool Change(int value);
   std::function<void()> OnScroll;
   std::function<void()> OnChange;
 
@@ -107,6 +123,9 @@ class TabStrip : public Control {
   int SelectedItem() const { return selected_; }
   int TabCount() const { return static_cast<int>(spec().items.size()); }
   void Select(int index);
+  void Click(int index) {
+    if (MayAct()) Select(index);
+  }
   std::function<void()> OnClick;
 
  private:

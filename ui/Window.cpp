@@ -1,6 +1,9 @@
 #include "ui/Window.h"
 
 #include <map>
+#include <utility>
+
+#include "ui/Forms.h"
 
 namespace quillmar::ui {
 namespace {
@@ -37,11 +40,44 @@ Window::Window(const WindowSpec& spec, Forms& forms) : spec_(spec), forms_(forms
   std::map<std::string_view, std::vector<OptionButton*>> groups;
   for (const ControlSpec& c : spec.controls) {
     controls_.push_back(Make(c));
+    controls_.back()->window_ = this;
     if (auto* option = dynamic_cast<OptionButton*>(controls_.back().get()))
       groups[c.parent].push_back(option);
   }
   for (auto& [parent, group] : groups)
     for (OptionButton* option : group) option->group_ = group;
+}
+
+bool Window::Allow() {
+  if (checking_) return false;
+  TextBox* box = std::exchange(pending_, nullptr);
+  if (box == nullptr) return true;
+  checking_ = true;
+  focus_asked_ = false;
+  box->OnLostFocus();
+  checking_ = false;
+  return !focus_asked_;
+}
+
+void Window::FocusLeft(TextBox& box) {
+  if (!checking_ && box.OnLostFocus) pending_ = &box;
+}
+
+void Window::SetFocus(Control& control) {
+  if (checking_) focus_asked_ = true;
+  forms_.host().SetFocus(control);
+}
+
+bool Control::MayAct() {
+  return window_ == nullptr || window_->Allow();
+}
+
+void Control::SetFocus() {
+  if (window_ != nullptr) window_->SetFocus(*this);
+}
+
+void TextBox::LostFocus() {
+  if (window() != nullptr) window()->FocusLeft(*this);
 }
 
 Control* Window::Find(std::string_view name) const {

@@ -30,6 +30,20 @@ class Window {
   // The focus the window gives when it is first shown; nullptr for the first in tab order.
   virtual Control* InitialFocus() { return nullptr; }
 
+  // The gate of every user action: a focus-lost check still due runs first, and the action is
+  // refused when that check asked for the focus, and while a check is running (its message is
+  // up, and nothing may act behind it).
+  bool Allow();
+  // The focus left the box: its check, if it has one, is due.
+  void FocusLeft(TextBox& box);
+  // The focus has settled in this program: a due check runs now.
+  void RunPendingCheck() { Allow(); }
+  // The focus went to another program: the due check is dropped; the box is checked again when
+  // the focus leaves it after the user is back.
+  void DropPendingCheck() { pending_ = nullptr; }
+  // A handler puts the keyboard focus into the control.
+  void SetFocus(Control& control);
+
  protected:
   template <typename T>
   T& Get(std::string_view name) {
@@ -41,6 +55,9 @@ class Window {
   const WindowSpec& spec_;
   Forms& forms_;
   std::vector<std::unique_ptr<Control>> controls_;
+  TextBox* pending_ = nullptr;
+  bool checking_ = false;
+  bool focus_asked_ = false;
 };
 
 }  // namespace quillmar::ui

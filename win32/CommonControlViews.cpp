@@ -17,21 +17,17 @@ void SliderView::Sync() {
 
 void SliderView::OnHScroll(WORD code) {
   if (ending_) return;
-  if (!context().SettlePendingCheck()) {
-    // The thumb stays where the model has it, and the trackbar's own dragging or paging, which
-    // would go on after the message, ends here.
+  const int position = static_cast<int>(SendMessageW(hwnd(), TBM_GETPOS, 0, 0));
+  const bool done = code == TB_THUMBTRACK ? slider_.Scroll(position)
+                    : code == TB_ENDTRACK ? slider_.MayAct()
+                                          : slider_.Change(position);
+  if (!done) {
+    // The trackbar's own dragging or paging, which would go on after the message, ends here.
     ending_ = true;
     SendMessageW(hwnd(), WM_LBUTTONUP, 0, 0);
     ending_ = false;
-    Sync();
-    return;
   }
-  const int position = static_cast<int>(SendMessageW(hwnd(), TBM_GETPOS, 0, 0));
-  if (code == TB_THUMBTRACK) {
-    slider_.Scroll(position);
-  } else if (code != TB_ENDTRACK) {
-    slider_.SetValue(position);
-  }
+  // The thumb stays where the model has it.
   Sync();
 }
 
@@ -55,9 +51,9 @@ void TabStripView::Sync() {
 
 LRESULT TabStripView::OnNotify(const NMHDR& header) {
   // Refusing the change keeps the page while the focus goes back to a box that failed its check.
-  if (header.code == TCN_SELCHANGING) return context().SettlePendingCheck() ? FALSE : TRUE;
+  if (header.code == TCN_SELCHANGING) return tabs_.MayAct() ? FALSE : TRUE;
   if (header.code == TCN_SELCHANGE) {
-    tabs_.Select(static_cast<int>(SendMessageW(hwnd(), TCM_GETCURSEL, 0, 0)) + 1);
+    tabs_.Click(static_cast<int>(SendMessageW(hwnd(), TCM_GETCURSEL, 0, 0)) + 1);
     Sync();
   }
   return 0;

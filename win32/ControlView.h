@@ -13,19 +13,14 @@
 
 namespace quillmar::win32 {
 
-class TextBoxView;
-
 // What a control's wrapper needs from the window that holds it.
 class ViewContext {
  public:
   virtual int dpi() const = 0;
   virtual HFONT Font(bool bold) const = 0;
   virtual const Picture* FindPicture(std::string_view name) = 0;
-  // Runs a focus-lost check that is still due; false when it sent the focus back, and then the
-  // control that took the focus drops its action.
-  virtual bool SettlePendingCheck() = 0;
-  // The focus left the box: its check runs as soon as the focus has settled.
-  virtual void CheckLater(TextBoxView& box) = 0;
+  // The focus left a box: a check that this made due runs once the focus has settled.
+  virtual void CheckWhenSettled() = 0;
 
  protected:
   ~ViewContext() = default;

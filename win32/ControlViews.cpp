@@ -18,7 +18,7 @@ std::wstring WindowText(HWND hwnd) {
 }  // namespace
 
 void LabelView::OnCommand(WORD code) {
-  if (code == STN_CLICKED && spec().clickable && context().SettlePendingCheck()) label_.Click();
+  if (code == STN_CLICKED && spec().clickable) label_.Click();
 }
 
 bool LabelView::OnSetCursor() {
@@ -45,7 +45,7 @@ RECT LabelView::PixelRect() const {
 }
 
 void ButtonView::OnCommand(WORD code) {
-  if (code == BN_CLICKED && context().SettlePendingCheck()) button_.Click();
+  if (code == BN_CLICKED) button_.Click();
 }
 
 void CheckBoxView::AfterCreate() {
@@ -61,7 +61,7 @@ void CheckBoxView::Sync() {
 }
 
 void CheckBoxView::OnCommand(WORD code) {
-  if (code == BN_CLICKED && context().SettlePendingCheck()) box_.Click();
+  if (code == BN_CLICKED) box_.Click();
 }
 
 void OptionView::AfterCreate() {
@@ -77,7 +77,7 @@ void OptionView::Sync() {
 }
 
 void OptionView::OnCommand(WORD code) {
-  if (code == BN_CLICKED && context().SettlePendingCheck()) option_.Select();
+  if (code == BN_CLICKED) option_.Click();
 }
 
 void TextBoxView::AfterCreate() {
@@ -97,8 +97,9 @@ void TextBoxView::Sync() {
 void TextBoxView::OnCommand(WORD code) {
   if (code == EN_CHANGE && !syncing_) {
     box_.SetText(Narrow(WindowText(hwnd())));
-  } else if (code == EN_KILLFOCUS && box_.OnLostFocus) {
-    context().CheckLater(*this);
+  } else if (code == EN_KILLFOCUS) {
+    box_.LostFocus();
+    context().CheckWhenSettled();
   }
 }
 
@@ -118,8 +119,8 @@ void ListBoxView::Sync() {
 
 void ListBoxView::OnCommand(WORD code) {
   if (code != LBN_SELCHANGE) return;
-  if (context().SettlePendingCheck())
-    list_.SetListIndex(static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)));
+  // A refused selection is put back.
+  list_.Click(static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0)));
   Sync();
 }
 

@@ -66,7 +66,6 @@ class TextBoxView final : public ControlView {
  public:
   TextBoxView(ui::TextBox& model, ViewContext& context)
       : ControlView(model, context), box_(model) {}
-  ui::TextBox& box() const { return box_; }
   void Sync() override;
   void OnCommand(WORD code) override;
 

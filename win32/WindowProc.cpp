@@ -48,9 +48,9 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case kRunCheck:
       // A check whose box lost the focus to another program waits until the user is back.
       if (GetFocus() == nullptr) {
-        pending_ = nullptr;
+        model_.DropPendingCheck();
       } else {
-        SettlePendingCheck();
+        model_.RunPendingCheck();
       }
       return 0;
     default:

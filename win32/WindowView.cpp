@@ -151,7 +151,6 @@ void WindowView::Show(HWND owner) {
 void WindowView::Focus(const ui::Control& control) {
   ControlView* view = Find(control);
   if (view == nullptr || view->hwnd() == nullptr) return;
-  focus_requested_ = true;
   saved_focus_ = view->hwnd();
   ::SetFocus(view->hwnd());
 }
@@ -170,22 +169,8 @@ void WindowView::Destroy() {
   destroyed_ = true;
 }
 
-bool WindowView::SettlePendingCheck() {
-  // Another control acting while the check's message is up would act behind it.
-  if (checking_) return false;
-  TextBoxView* box = std::exchange(pending_, nullptr);
-  if (box == nullptr || detached_) return true;
-  checking_ = true;
-  focus_requested_ = false;
-  box->box().LostFocus();
-  checking_ = false;
-  return !focus_requested_;
-}
-
-void WindowView::CheckLater(TextBoxView& box) {
-  if (checking_ || detached_) return;
-  pending_ = &box;
-  PostMessageW(hwnd_.get(), kRunCheck, 0, 0);
+void WindowView::CheckWhenSettled() {
+  if (!detached_) PostMessageW(hwnd_.get(), kRunCheck, 0, 0);
 }
 
 ControlView* WindowView::Find(HWND hwnd) const {

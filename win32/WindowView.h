@@ -49,8 +49,7 @@ class WindowView final : public ViewContext {
   int dpi() const override { return dpi_; }
   HFONT Font(bool bold) const override { return fonts_ ? fonts_->Get(bold) : nullptr; }
   const Picture* FindPicture(std::string_view name) override { return pictures_.Find(name); }
-  bool SettlePendingCheck() override;
-  void CheckLater(TextBoxView& box) override;
+  void CheckWhenSettled() override;
 
  private:
   // Posted when a text box lost the focus, so that its check runs once the focus has settled.
@@ -79,9 +78,6 @@ class WindowView final : public ViewContext {
   std::vector<HWND> disabled_;
   int dpi_ = 96;
   HWND saved_focus_ = nullptr;
-  TextBoxView* pending_ = nullptr;
-  bool checking_ = false;
-  bool focus_requested_ = false;
   bool detached_ = false;
   bool destroying_ = false;
   bool destroyed_ = false;

@@ -22,16 +22,9 @@ std::string Utf8(const std::wstring& w) {
 std::string Json(const std::string& s) {
   std::string out = "\"";
   for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+    out += c < 0x20 || c == '"' || c == '\\' ? escaped : std::string(1, static_cast<char>(c));
   }
   return out + "\"";
 }

@@ -79,6 +79,7 @@ TEST(IconSize, LeavingTheTextChecksIt) {
     const int slider = f.Slider1.value();
     f.Txtpix.SetText(c.text);
     f.Txtpix.LostFocus();
+    f.RunPendingCheck();
     const std::vector<std::string> refused = {"MsgBox: Size must be a number (0 - 100).",
                                               "Focus: Txtpix"};
     EXPECT_EQ(c.valid ? std::vector<std::string>{} : refused, p.host.events);
