@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "tests/support/HeadlessHost.h"
+#include "ui/Forms.h"
 #include "ui/Window.h"
 
 namespace quillmar::test {
@@ -22,7 +24,7 @@ const ui::WindowSpec kSpec{"Gated",
                                {.name = "Opt1", .kind = Kind::kOptionButton, .value = 1},
                                {.name = "Opt2", .kind = Kind::kOptionButton},
                                {.name = "Lst", .kind = Kind::kListBox},
-                               {.name = "Sld", .kind = Kind::kSlider, .max = 100},
+                               {.name = "Sld", .kind = Kind::kSlider, .value = 5, .max = 100},
                                {.name = "Tabs", .kind = Kind::kTabStrip, .items = {"a", "b"}},
                            }};
 
@@ -132,6 +134,75 @@ TEST(Gate, TheProgramsChangesNeverWaitForTheCheck) {
     g.btn.Click();
     EXPECT_EQ(1, g.checks) << "the check is still due for the user's next action";
   }
+}
+
+// A handler runs exactly when the state really changes; a refused or repeated change is silent.
+TEST(Controls, HandlersRunOnlyOnARealChange) {
+  struct Case {
+    const char* label;
+    std::function<void(Gated&)> act;
+    const char* state;  // as Gated::State() gives it
+  };
+  const Case cases[] = {
+      {"check", [](Gated& g) { g.chk.SetValue(1); }, "110-151"},
+      {"grey, then a click",
+       [](Gated& g) {
+         g.chk.SetValue(2);
+         g.chk.Click();
+       },
+       "210-151"},
+      {"same state", [](Gated& g) { g.chk.SetValue(0); }, "000-151"},
+      {"state 3", [](Gated& g) { g.chk.SetValue(3); }, "000-151"},
+      {"state -1", [](Gated& g) { g.chk.SetValue(-1); }, "000-151"},
+      {"slider kept", [](Gated& g) { g.sld.SetValue(5); }, "000-151"},
+      {"slider out of range", [](Gated& g) { g.sld.SetValue(101); }, "000-151"},
+      {"slider dragged", [](Gated& g) { g.sld.Scroll(9); }, "100-191"},
+      {"tab chosen", [](Gated& g) { g.tabs.Select(2); }, "100-152"},
+      {"tab chosen again", [](Gated& g) { g.tabs.Select(1); }, "000-151"},
+      {"no such tab", [](Gated& g) { g.tabs.Select(3); }, "000-151"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    Gated g;
+    c.act(g);
+    EXPECT_EQ(c.state, g.State());
+  }
+}
+
+// The selection stays on the item the user chose while items above or below it go.
+TEST(Controls, ListSelectionFollowsItsItem) {
+  struct Case {
+    int selected, removed;
+    const char* chosen;  // nullptr: nothing selected afterwards
+  };
+  for (const Case c : {Case{2, 0, "c"}, Case{2, 2, nullptr}, Case{1, 3, "b"}, Case{0, 9, "x"}}) {
+    SCOPED_TRACE(std::to_string(c.selected) + " minus " + std::to_string(c.removed));
+    Gated g;
+    for (const char* item : {"b", "c", "d"}) g.list.AddItem(item);
+    g.list.SetListIndex(c.selected);
+    g.list.RemoveItem(c.removed);
+    if (c.chosen == nullptr) {
+      EXPECT_EQ(-1, g.list.ListIndex());
+    } else {
+      ASSERT_NE(-1, g.list.ListIndex());
+      EXPECT_EQ(c.chosen, g.list.List(g.list.ListIndex()));
+    }
+  }
+}
+
+TEST(Forms, LoadingAnOpenWindowGivesTheSameOne) {
+  Program p;
+  int loads = 0;
+  struct Counted final : ui::Window {
+    Counted(ui::Forms& forms, int& loads) : Window(kSpec, forms), loads_(loads) {}
+    void Form_Load() override { ++loads_; }
+    int& loads_;
+  };
+  p.forms.Register("Gated", [&loads](ui::Forms& f) { return std::make_unique<Counted>(f, loads); });
+  ui::Window* first = p.forms.Load("Gated");
+  EXPECT_EQ(first, p.forms.Load("Gated"));
+  EXPECT_EQ(1, loads);
+  EXPECT_EQ(nullptr, p.forms.Load("Nothing"));
 }
 
 }  // namespace
