@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 
 #include "tweak/Catalogue.h"
@@ -33,14 +34,31 @@ void ApplyIconSize(const Form4& form, Module1& m) {
   Write(m, RowOf("Txtpix", "Shell Icon Size"), form.Txtpix.text());
 }
 
-// The file type that thumbnails replace is kept in `bmp`, so that switching them off restores it.
+// Write and Delete, telling whether the registry took them.
+bool Stored(Module1& m, const Row& row, const RegValue& value, std::int32_t number = 0) {
+  const KeyPath& key = KeyOf(row.key);
+  if (row.storage == Storage::kForcedText) m.SaveAsText = true;
+  return m.SaveValue(key.root, std::string(key.path), ValueName(row, number), value);
+}
+
+bool Deleted(Module1& m, const Row& row, std::int32_t number) {
+  const KeyPath& key = KeyOf(row.key);
+  return m.DeleteValue(key.root, std::string(key.path), ValueName(row, number));
+}
+
+// The file type that thumbnails replace is kept in `bmp`, so that switching them off restores it;
+// it is replaced only once it was read (or found missing) and kept.
 void ApplyThumbnails(const Form4& form, Module1& m) {
   const Row& type = RowOf(KeyLabel::kBitmapType, "");
   const Row& icon = RowOf(KeyLabel::kBitmapIcon, "");
   const Row& saved = RowOf(KeyLabel::kProgram, "bmp");
   if (form.ChckThumbnails.value() == 1) {
-    const RegValue before = Read(m, type);
-    if (before != TextOf(type)) Write(m, saved, before);
+    ReadOutcome outcome = ReadOutcome::kUnreadable;
+    const KeyPath& key = KeyOf(type.key);
+    const RegValue before =
+        m.QueryValue(key.root, std::string(key.path), ValueName(type), &outcome);
+    if (outcome == ReadOutcome::kUnreadable) return;
+    if (before != TextOf(type) && !Stored(m, saved, before)) return;
     Write(m, type, TextOf(type));
     Write(m, icon, TextOf(icon));
     return;
@@ -64,13 +82,22 @@ void ApplyNameAndCompany(const Form4& form, Module1& m) {
   }
 }
 
-// The list is written before the surplus old values go, so a refused write loses no address.
+// The list is a subsequence of the values loaded, so at the first refused write every item not
+// yet written still sits in its old slot from there on: stop, and keep the old count so that the
+// next Apply cleans up. A refused delete stops the deletes, so the history keeps no gap.
 void ApplyTypedUrls(const Form4& form, Module1& m) {
   const Row& row = RowOf("List1", "url");
   const std::int32_t old_count = m.TypedUrlCount;
-  m.TypedUrlCount = form.List1.ListCount();
-  for (std::int32_t i = 1; i <= m.TypedUrlCount; ++i) Write(m, row, form.List1.List(i - 1), i);
-  for (std::int32_t i = m.TypedUrlCount + 1; i <= old_count; ++i) Delete(m, row, i);
+  const std::int32_t count = form.List1.ListCount();
+  for (std::int32_t i = 1; i <= count; ++i) {
+    if (!Stored(m, row, form.List1.List(i - 1), i)) {
+      m.TypedUrlCount = std::max(old_count, count);
+      return;
+    }
+  }
+  for (std::int32_t i = count + 1; i <= old_count; ++i)
+    if (!Deleted(m, row, i)) return;
+  m.TypedUrlCount = count;
 }
 
 void WriteLogOffChoice(const Form4& form, Module1& m) {
