@@ -39,3 +39,10 @@ clean:
 .PHONY: bench
 bench: windows
 	scripts/bench.sh
+
+# Each fuzz target under libFuzzer for FUZZ_SECONDS seconds (default 60). Not part of `make test`,
+# which replays their seed corpus only.
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
