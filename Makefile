@@ -16,6 +16,7 @@ windows: deps
 
 test-native: native
 	ctest --preset native
+	@grep -h '^fault sweep:' build/native/Testing/Temporary/LastTest.log
 
 test-windows: windows
 	ctest --preset windows
