@@ -84,7 +84,8 @@ void ApplyNameAndCompany(const Form4& form, Module1& m) {
 
 // The list is a subsequence of the values loaded, so at the first refused write every item not
 // yet written still sits in its old slot from there on: stop, and keep the old count so that the
-// next Apply cleans up. A refused delete stops the deletes, so the history keeps no gap.
+// next Apply cleans up. A refused delete stops the deletes and keeps the old count, so the next
+// Apply retries them.
 void ApplyTypedUrls(const Form4& form, Module1& m) {
   const Row& row = RowOf("List1", "url");
   const std::int32_t old_count = m.TypedUrlCount;

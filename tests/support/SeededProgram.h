@@ -17,7 +17,7 @@
 namespace quillmar::test {
 
 // Refuses the Nth call made while armed, or every call from the Nth on: a refused call does
-// nothing and leaves its outputs alone. Records each armed call and the handles left open.
+// nothing and leaves its outputs alone. Records each armed call, and the keys not yet closed.
 class FaultyRegistry final : public RegistryBackend {
  public:
   struct Call {
