@@ -16,6 +16,7 @@ windows: deps
 
 test-native: native
 	ctest --preset native
+	@grep -h '^fault sweep:' build/native/Testing/Temporary/LastTest.log
 
 test-windows: windows
 	ctest --preset windows
@@ -39,3 +40,10 @@ clean:
 .PHONY: bench
 bench: windows
 	scripts/bench.sh
+
+# Each fuzz target under libFuzzer for FUZZ_SECONDS seconds (default 60). Not part of `make test`,
+# which replays their seed corpus only.
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh

@@ -7,23 +7,39 @@
 #include "registry/KeyHandle.h"
 
 namespace quillmar {
-bool Module1::KeyExists(RegHandle root, const std::string& path) {
+namespace {
+
+// A larger text is refused as unreadable rather than allocated on a size nobody can vouch for.
+constexpr std::uint32_t kMaxTextSize = 16u << 20;
+
+}  // namespace
+
+bool Module1::KeyExists(RegHandle root, const std::string& path, std::int32_t* opened) {
   KeyHandle key(registry_);
   LastRegResult = registry_.OpenKey(root, path, key.get());
+  if (opened != nullptr) *opened = LastRegResult;
   const bool exists = static_cast<bool>(key);
   LastRegResult = key.Close();
   return exists;
 }
 
-RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std::string& name) {
+RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std::string& name,
+                             ReadOutcome* outcome) {
   KeyHandle key(registry_);
   RegValue result = std::string{};
+  ReadOutcome found = ReadOutcome::kUnreadable;
   LastRegResult = registry_.OpenKey(root, path, key.get());
+  if (!key && LastRegResult == kFileNotFound) found = ReadOutcome::kMissing;
   if (key) {
     std::uint32_t type = kRegNone;
     std::uint32_t size = 0;
     LastRegResult = registry_.QueryValue(key.get(), name, &type, nullptr, &size);
-    if (type == kRegSz) {
+    // A failed first query leaves no type to trust; "not found" without one is a missing value.
+    if (LastRegResult != kSuccess) {
+      if (LastRegResult == kFileNotFound && type == kRegNone) found = ReadOutcome::kMissing;
+      type = kRegNone;
+    }
+    if (type == kRegSz && size <= kMaxTextSize) {
       std::vector<std::uint8_t> buffer(size, ' ');
       std::uint32_t scratch = kRegNone;
       std::uint32_t filled = size;
@@ -33,6 +49,7 @@ RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std:
         // only what it says it wrote counts.
         const auto end = buffer.begin() + std::min<std::size_t>(filled, buffer.size());
         result = std::string(buffer.begin(), std::find(buffer.begin(), end, 0));
+        found = ReadOutcome::kValue;
       }
     } else if (type == kRegDword) {
       std::array<std::uint8_t, 4> bytes{};
@@ -43,14 +60,16 @@ RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std:
         const std::uint32_t raw =
             bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
         result = static_cast<std::int32_t>(raw);
+        found = ReadOutcome::kValue;
       }
     }
   }
   LastRegResult = key.Close();
+  if (outcome != nullptr) *outcome = found;
   return result;
 }
 
-void Module1::SaveValue(RegHandle root, const std::string& path, const std::string& name,
+bool Module1::SaveValue(RegHandle root, const std::string& path, const std::string& name,
                         const RegValue& value) {
   std::int32_t number = 0;
   bool as_number = std::holds_alternative<std::int32_t>(value)
@@ -61,27 +80,31 @@ void Module1::SaveValue(RegHandle root, const std::string& path, const std::stri
 
   KeyHandle key(registry_);
   LastRegResult = registry_.CreateKey(root, path, key.get());
+  std::int32_t set = kSuccess;
   if (as_number) {
     const auto raw = static_cast<std::uint32_t>(number);
     const std::array<std::uint8_t, 4> bytes{
         static_cast<std::uint8_t>(raw), static_cast<std::uint8_t>(raw >> 8),
         static_cast<std::uint8_t>(raw >> 16), static_cast<std::uint8_t>(raw >> 24)};
-    LastRegResult = registry_.SetValue(key.get(), name, kRegDword, bytes.data(), 4);
+    set = LastRegResult = registry_.SetValue(key.get(), name, kRegDword, bytes.data(), 4);
   } else {
     const std::string data = TrimBlanks(AsText(value));
-    LastRegResult = registry_.SetValue(key.get(), name, kRegSz,
-                                       reinterpret_cast<const std::uint8_t*>(data.c_str()),
-                                       static_cast<std::uint32_t>(data.size() + 1));
+    set = LastRegResult = registry_.SetValue(key.get(), name, kRegSz,
+                                             reinterpret_cast<const std::uint8_t*>(data.c_str()),
+                                             static_cast<std::uint32_t>(data.size() + 1));
   }
   LastRegResult = key.Close();
+  return set == kSuccess;
 }
 
-void Module1::DeleteValue(RegHandle root, const std::string& path, const std::string& name) {
-  if (!KeyExists(root, path)) return;
+bool Module1::DeleteValue(RegHandle root, const std::string& path, const std::string& name) {
+  std::int32_t opened = kSuccess;
+  if (!KeyExists(root, path, &opened)) return opened == kFileNotFound;
   KeyHandle key(registry_);
   LastRegResult = registry_.OpenKey(root, path, key.get());
-  LastRegResult = registry_.DeleteValue(key.get(), name);
+  const std::int32_t deleted = LastRegResult = registry_.DeleteValue(key.get(), name);
   LastRegResult = key.Close();
+  return deleted == kSuccess || deleted == kFileNotFound;
 }
 
 }  // namespace quillmar

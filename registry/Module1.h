@@ -8,24 +8,32 @@
 
 namespace quillmar {
 
+// What a read found: a value it could decode, nothing there (the key or the value does not
+// exist), or something it could not read (any other failure, another type, a malformed number).
+enum class ReadOutcome { kValue, kMissing, kUnreadable };
+
 // The registry helpers every window goes through, with the values they keep for the whole run.
-// Each helper opens or creates one key, does one job and closes it; no failure is reported:
-// the platform's result code of the latest call lands in LastRegResult and the helper carries on.
+// Each helper opens or creates one key, does one job and closes it; the platform's result code of
+// the latest call lands in LastRegResult and the helper carries on. What a helper reports of its
+// success is an addition that callers may ignore.
 class Module1 {
  public:
   explicit Module1(RegistryBackend& registry) : registry_(registry) {}
 
-  // True when the key can be opened.
-  bool KeyExists(RegHandle root, const std::string& path);
+  // True when the key can be opened; `opened`, when given, receives the open's result code.
+  bool KeyExists(RegHandle root, const std::string& path, std::int32_t* opened = nullptr);
   // A REG_SZ value as text up to its first NUL, a REG_DWORD as its number; anything else, and
-  // any failure, reads as the empty text.
-  RegValue QueryValue(RegHandle root, const std::string& path, const std::string& name);
+  // any failure, reads as the empty text; `outcome`, when given, tells which of the three it was.
+  RegValue QueryValue(RegHandle root, const std::string& path, const std::string& name,
+                      ReadOutcome* outcome = nullptr);
   // REG_DWORD for a numeric value, otherwise REG_SZ of the text trimmed of spaces; SaveAsText
-  // forces REG_SZ for this one call and is cleared by every call.
-  void SaveValue(RegHandle root, const std::string& path, const std::string& name,
+  // forces REG_SZ for this one call and is cleared by every call. True when the value was set,
+  // even if closing the key then failed.
+  bool SaveValue(RegHandle root, const std::string& path, const std::string& name,
                  const RegValue& value);
-  // Removes the value; a missing key is left alone and never created.
-  void DeleteValue(RegHandle root, const std::string& path, const std::string& name);
+  // Removes the value; a missing key is left alone and never created. True when the value is
+  // gone afterwards, also when the key or the value was already missing.
+  bool DeleteValue(RegHandle root, const std::string& path, const std::string& name);
 
   std::int32_t LastRegResult = 0;
   bool SaveAsText = false;

@@ -7,20 +7,19 @@ std::string ValueName(const Row& row, std::int32_t number) {
   return std::string(row.value) + std::to_string(number);
 }
 
-RegValue Read(Module1& m, const Row& row, std::int32_t number) {
+RegValue Read(Module1& m, const Row& row, std::int32_t number, ReadOutcome* outcome) {
   const KeyPath& key = KeyOf(row.key);
-  return m.QueryValue(key.root, std::string(key.path), ValueName(row, number));
+  return m.QueryValue(key.root, std::string(key.path), ValueName(row, number), outcome);
 }
-
-void Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number) {
+bool Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number) {
   const KeyPath& key = KeyOf(row.key);
   if (row.storage == Storage::kForcedText) m.SaveAsText = true;
-  m.SaveValue(key.root, std::string(key.path), ValueName(row, number), value);
+  return m.SaveValue(key.root, std::string(key.path), ValueName(row, number), value);
 }
 
-void Delete(Module1& m, const Row& row, std::int32_t number) {
+bool Delete(Module1& m, const Row& row, std::int32_t number) {
   const KeyPath& key = KeyOf(row.key);
-  m.DeleteValue(key.root, std::string(key.path), ValueName(row, number));
+  return m.DeleteValue(key.root, std::string(key.path), ValueName(row, number));
 }
 
 int StateOf(Rule rule, const RegValue& stored) {

@@ -180,10 +180,14 @@ T* ControlOf(const ui::Window& window, const Row& row) {
 // The value name of a row; `number` picks "url1", "url2", ... of the typed URL row.
 std::string ValueName(const Row& row, std::int32_t number = 0);
 
-RegValue Read(Module1& m, const Row& row, std::int32_t number = 0);
-// Sets SaveAsText first when the row is stored as forced text.
-void Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number = 0);
-void Delete(Module1& m, const Row& row, std::int32_t number = 0);
+// The helpers of Module1 on a row, with what they report: `outcome`, when given, tells whether
+// the read found a value, nothing, or something it could not read.
+RegValue Read(Module1& m, const Row& row, std::int32_t number = 0,
+              ReadOutcome* outcome = nullptr);
+// Sets SaveAsText first when the row is stored as forced text; true when the value was stored.
+bool Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number = 0);
+// True when the value is gone afterwards.
+bool Delete(Module1& m, const Row& row, std::int32_t number = 0);
 
 // The box state a stored value gives under the row's rule.
 int StateOf(Rule rule, const RegValue& stored);

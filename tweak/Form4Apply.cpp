@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 
 #include "tweak/Catalogue.h"
@@ -22,14 +23,17 @@ void ApplyIconSize(const Form4& form, Module1& m, const Row& row) {
   Write(m, row, form.Txtpix.text());
 }
 
-// The file type that thumbnails replace is kept in `bmp`, so that switching them off restores it.
+// The file type that thumbnails replace is kept in `bmp`, so that switching them off restores it;
+// it is replaced only once it was read (or found missing) and kept.
 void ApplyThumbnails(const Form4& form, Module1& m) {
   const Row& type = RowOf(KeyLabel::kBitmapType, "");
   const Row& icon = RowOf(KeyLabel::kBitmapIcon, "");
   const Row& saved = RowOf(KeyLabel::kProgram, "bmp");
   if (form.ChckThumbnails.value() == 1) {
-    const RegValue before = Read(m, type);
-    if (before != TextOf(type)) Write(m, saved, before);
+    ReadOutcome outcome = ReadOutcome::kUnreadable;
+    const RegValue before = Read(m, type, 0, &outcome);
+    if (outcome == ReadOutcome::kUnreadable) return;
+    if (before != TextOf(type) && !Write(m, saved, before)) return;
     Write(m, type, TextOf(type));
     Write(m, icon, TextOf(icon));
     return;
@@ -47,13 +51,23 @@ void ApplyText(const Form4& form, Module1& m, const Row& row) {
   Write(m, row, box->text());
 }
 
-// The list is written before the surplus old values go, so a refused write loses no address.
+// The list is a subsequence of the values loaded, so at the first refused write every item not
+// yet written still sits in its old slot from there on: stop, and keep the old count so that the
+// next Apply cleans up. A refused delete stops the deletes and keeps the old count, so the next
+// Apply retries them.
 void ApplyTypedUrls(const Form4& form, Module1& m) {
   const Row& row = RowOf(KeyLabel::kTypedUrl, "url");
   const std::int32_t old_count = m.TypedUrlCount;
-  m.TypedUrlCount = form.List1.ListCount();
-  for (std::int32_t i = 1; i <= m.TypedUrlCount; ++i) Write(m, row, form.List1.List(i - 1), i);
-  for (std::int32_t i = m.TypedUrlCount + 1; i <= old_count; ++i) Delete(m, row, i);
+  const std::int32_t count = form.List1.ListCount();
+  for (std::int32_t i = 1; i <= count; ++i) {
+    if (!Write(m, row, form.List1.List(i - 1), i)) {
+      m.TypedUrlCount = std::max(old_count, count);
+      return;
+    }
+  }
+  for (std::int32_t i = count + 1; i <= old_count; ++i)
+    if (!Delete(m, row, i)) return;
+  m.TypedUrlCount = count;
 }
 
 void ApplyLogOffChoice(const Form4& form, Module1& m, const Row& row) {

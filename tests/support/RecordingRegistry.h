@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,8 +15,7 @@
 
 namespace quillmar::test {
 
-// Forwards to another registry and records every value a caller reads, writes or deletes; can
-// refuse the writes of chosen value names as the platform refuses a denied one.
+// Forwards to another registry and records every value a caller reads, writes or deletes.
 class RecordingRegistry final : public RegistryBackend {
  public:
   struct Access {
@@ -47,7 +45,6 @@ class RecordingRegistry final : public RegistryBackend {
   std::int32_t SetValue(RegHandle key, const std::string& name, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t size) override {
     Record('W', key, name);
-    if (refused_writes.count(name) != 0) return kAccessDenied;
     return inner_.SetValue(key, name, type, data, size);
   }
   std::int32_t DeleteValue(RegHandle key, const std::string& name) override {
@@ -67,7 +64,6 @@ class RecordingRegistry final : public RegistryBackend {
   }
 
   std::vector<Access> log;
-  std::set<std::string> refused_writes;
 
  private:
   void Record(char op, RegHandle key, const std::string& name) {

@@ -211,48 +211,32 @@ TEST(Apply, TypedUrlHistory) {
   struct Case {
     const char* label;
     std::vector<std::pair<const char*, const char*>> stored;
-    std::vector<int> deleted;  // list positions pressed away with Delete, in turn
-    std::vector<std::string> refused;
+    std::vector<int> deleted;     // list positions pressed away with Delete, in turn
     std::vector<RegValue> after;  // url1 to url5
   };
   const Case cases[] = {
       {"second of three deleted",
        {{"url1", "a"}, {"url2", "b"}, {"url3", "c"}},
        {1},
-       {},
        {S("a"), S("c"), kMissing, kMissing, kMissing}},
       {"gap keeps url4",
        {{"url1", "a"}, {"url2", "b"}, {"url4", "d"}},
        {0},
-       {},
        {S("b"), kMissing, kMissing, S("d"), kMissing}},
       {"all deleted",
        {{"url1", "a"}, {"url2", "b"}},
        {0, 0},
-       {},
        {kMissing, kMissing, kMissing, kMissing, kMissing}},
       {"digits stay text",
        {{"url1", "12345"}, {"url2", "0"}},
        {},
-       {},
        {S("12345"), S("0"), kMissing, kMissing, kMissing}},
-      {"refused write loses nothing",
-       {{"url1", "a"}, {"url2", "b"}, {"url3", "c"}},
-       {},
-       {"url2"},
-       {S("a"), S("b"), S("c"), kMissing, kMissing}},
-      {"refused writes, shorter list",
-       {{"url1", "a"}, {"url2", "b"}, {"url3", "c"}},
-       {2},
-       {"url1", "url2"},
-       {S("a"), S("b"), kMissing, kMissing, kMissing}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     test::RecordingProgram p;
     for (const auto& [name, text] : c.stored)
       test::Store(p.memory, kCurrentUser, kUrls, name, Text(text));
-    p.registry.refused_writes.insert(c.refused.begin(), c.refused.end());
     Form4& f = Load(p);
     f.OptDontPromptAndDontLogOff1.Select();
     for (int position : c.deleted) {
