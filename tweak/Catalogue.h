@@ -182,8 +182,7 @@ std::string ValueName(const Row& row, std::int32_t number = 0);
 
 // The helpers of Module1 on a row, with what they report: `outcome`, when given, tells whether
 // the read found a value, nothing, or something it could not read.
-RegValue Read(Module1& m, const Row& row, std::int32_t number = 0,
-              ReadOutcome* outcome = nullptr);
+RegValue Read(Module1& m, const Row& row, std::int32_t number = 0, ReadOutcome* outcome = nullptr);
 // Sets SaveAsText first when the row is stored as forced text; true when the value was stored.
 bool Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number = 0);
 // True when the value is gone afterwards.
