@@ -83,7 +83,8 @@ void Win32Host::Close(ui::Window& window) {
 }
 
 void Win32Host::LogOff() {
-  ExitWindowsEx(0, 0xFFF);
+  // 0: the current user only, without forcing programs to close.
+  exit_windows(0, 0xFFF);
 }
 
 int Win32Host::PlatformId() {

@@ -37,6 +37,9 @@ class Win32Host : public ui::Host {
   // Discards the views of closed windows; call it only when no window procedure is running.
   void Collect() { closed_.clear(); }
 
+  // The platform's log-off request; a test puts a recorder in its place.
+  BOOL(WINAPI* exit_windows)(UINT flags, DWORD reason) = ExitWindowsEx;
+
  private:
   // Our window that is active, or else the last one shown that takes input.
   HWND ActiveWindow() const;
