@@ -242,15 +242,21 @@ void RunScenario(const Scenario& s, int iterations, Win32Registry& win32, bool l
   std::fflush(stdout);
 }
 
-// Every catalogue value present and the log-off choice silent, as after an earlier Apply.
+// Every catalogue value present, the log-off choice silent and exactly `urls` typed URLs, as
+// after an earlier Apply.
 void Prepare(Win32Registry& win32, int urls) {
+  constexpr char kTypedUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
   Program program(win32);
   program.module.SaveValue(kCurrentUser, "Software\\Quillmar", "LogOffBox",
                            std::string("NoPromptNoLogOff"));
   for (int i = 1; i <= urls; ++i)
-    program.module.SaveValue(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs",
-                             "url" + std::to_string(i),
+    program.module.SaveValue(kCurrentUser, kTypedUrls, "url" + std::to_string(i),
                              "http://www.example.com/page" + std::to_string(i) + ".html");
+  // Left over from an earlier run.
+  for (int i = urls + 1;; ++i) {
+    program.module.DeleteValue(kCurrentUser, kTypedUrls, "url" + std::to_string(i));
+    if (program.module.LastRegResult != kSuccess) break;
+  }
   Form4 window(program.forms);
   window.Form_Load();
   window.BtnApply_Click();
@@ -265,9 +271,9 @@ int main(int argc, char** argv) {
   Prepare(win32, 0);
   RunScenario({"load", false, 1}, iterations, win32, false);
   RunScenario({"apply", true, 1}, iterations, win32, false);
-  Prepare(win32, 1000);
-  RunScenario({"load_1000_urls", false, 10}, iterations, win32, false);
-  RunScenario({"apply_1000_urls", true, 10}, iterations, win32, true);
+  Prepare(win32, 2000);
+  RunScenario({"load_2000_urls", false, 20}, iterations, win32, false);
+  RunScenario({"apply_2000_urls", true, 20}, iterations, win32, true);
   std::printf("]}\n");
   return 0;
 }
