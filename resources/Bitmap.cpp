@@ -5,7 +5,6 @@ namespace {
 
 constexpr std::size_t kFileHeader = 14;
 constexpr std::uint32_t kInfoHeader = 40;
-constexpr std::int64_t kMaxSide = 4096;
 
 std::uint32_t Little(const std::uint8_t* at, int bytes) {
   std::uint32_t v = 0;
@@ -24,8 +23,7 @@ std::optional<Bitmap> ReadBitmap(const void* data, std::size_t size) {
   const auto height = static_cast<std::int32_t>(Little(info + 8, 4));
   const bool plain = Little(info, 4) == kInfoHeader && Little(info + 12, 2) == 1 &&
                      Little(info + 14, 2) == 24 && Little(info + 16, 4) == 0;
-  if (!plain || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
-    return std::nullopt;
+  if (!plain || width < 1 || height < 1) return std::nullopt;
   const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
   const std::size_t offset = Little(b + 10, 4);
   if (offset < kFileHeader + kInfoHeader || offset > size ||

@@ -15,7 +15,7 @@ struct Bitmap {
   std::size_t stride = 0;
 };
 
-// nullopt for anything else, a truncated file or a picture over 4096 pixels a side included.
+// nullopt for anything else, a truncated file or a top-down one included.
 std::optional<Bitmap> ReadBitmap(const void* data, std::size_t size);
 
 }  // namespace quillmar
