@@ -1,7 +1,6 @@
 #include "win32/WindowView.h"
 
 #include <algorithm>
-#include <map>
 #include <tuple>
 
 #include "win32/ControlClass.h"
@@ -59,53 +58,47 @@ bool WindowView::Create() {
   dpi_ = WindowDpi(hwnd_.get());
   fonts_ = std::make_unique<FontSet>(dpi_);
 
-  int id = kFirstId;
-  for (const auto& control : model_.controls()) {
-    auto view = MakeControlView(*control, *this);
-    HWND parent = hwnd_.get();
-    ui::Colour parent_back = ui::kNoColour;
-    if (ControlView* holder = Find(control->spec().parent)) {
-      parent = holder->hwnd();
-      parent_back = holder->spec().back;
-    }
-    if (view->Create(parent, id++, parent_back)) controls_.push_back(std::move(view));
-  }
-  Order();
-  Layout(nullptr);
+  CreateChildren(nullptr, ui::kNoColour);
+  PlaceWindow(nullptr);
   return true;
 }
 
-void WindowView::Order() {
-  std::vector<ControlView*> order;
-  for (const auto& view : controls_) order.push_back(view.get());
+void WindowView::CreateChildren(const ControlView* parent, ui::Colour parent_back) {
+  const auto& all = model_.controls();
+  const std::string_view parent_name = parent != nullptr ? parent->spec().name : "";
+  std::vector<std::size_t> children;
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (all[i]->spec().parent == parent_name) children.push_back(i);
   // Tab order first, then the table's order; the tab strip lies beneath the pages.
-  auto key = [](const ControlView* v) {
-    const ui::ControlSpec& s = v->spec();
+  auto key = [&](std::size_t i) {
+    const ui::ControlSpec& s = all[i]->spec();
     return std::make_tuple(s.kind == ui::Kind::kTabStrip, s.tab_index < 0, s.tab_index);
   };
-  std::stable_sort(order.begin(), order.end(),
-                   [&](const ControlView* a, const ControlView* b) { return key(a) < key(b); });
-  std::map<HWND, HWND> last;
-  std::map<HWND, bool> after_option;
-  for (ControlView* view : order) {
-    HWND parent = GetParent(view->hwnd());
-    auto found = last.find(parent);
-    HWND after = found == last.end() ? HWND_TOP : found->second;
-    SetWindowPos(view->hwnd(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    last[parent] = view->hwnd();
+  std::stable_sort(children.begin(), children.end(),
+                   [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+  HWND parent_hwnd = parent != nullptr ? parent->hwnd() : hwnd_.get();
+  bool after_option = false;
+  for (const std::size_t i : children) {
     // Each option group starts a tab stop; every other control is a group of its own.
-    const bool option = view->spec().kind == ui::Kind::kOptionButton;
-    const bool first_option = option && !after_option[parent];
-    after_option[parent] = option;
-    LONG_PTR style = GetWindowLongPtrW(view->hwnd(), GWL_STYLE);
-    if (!option || first_option) style |= WS_GROUP;
-    if (first_option) style |= WS_TABSTOP;
-    SetWindowLongPtrW(view->hwnd(), GWL_STYLE, style);
+    const bool option = all[i]->kind() == ui::Kind::kOptionButton;
+    const DWORD group = option && after_option ? 0 : option ? WS_GROUP | WS_TABSTOP : WS_GROUP;
+    after_option = option;
+    auto view = MakeControlView(*all[i], *this);
+    if (!view->Create(parent_hwnd, kFirstId + static_cast<int>(i), parent_back, group)) continue;
+    controls_.push_back(std::move(view));
+    const ControlView& created = *controls_.back();
+    const ui::Kind kind = created.spec().kind;
+    if (kind == ui::Kind::kFrame || kind == ui::Kind::kPanel)
+      CreateChildren(&created, created.spec().back);
   }
 }
 
 void WindowView::Layout(const RECT* suggested) {
   for (const auto& view : controls_) view->Layout();
+  PlaceWindow(suggested);
+}
+
+void WindowView::PlaceWindow(const RECT* suggested) {
   const ui::WindowSpec& spec = model_.spec();
   const int width = TwipsToPixels(spec.client_width, dpi_);
   const int height = TwipsToPixels(spec.client_height, dpi_);

@@ -62,8 +62,11 @@ class WindowView final : public ViewContext {
   // Keeps the focused control over a deactivation; true when it put the focus back.
   bool OnActivate(WPARAM wparam);
   void OnDestroyed();
-  void Order();
+  // Creates the children of parent (null: the window's own), each below the one before it, so
+  // that the stacking and the tab order come out as the layout wants them.
+  void CreateChildren(const ControlView* parent, ui::Colour parent_back);
   void Layout(const RECT* suggested);
+  void PlaceWindow(const RECT* suggested);
   ControlView* Find(HWND hwnd) const;
   ControlView* Find(const ui::Control& control) const;
   ControlView* Find(std::string_view name) const;
