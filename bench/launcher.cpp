@@ -173,6 +173,8 @@ void DriveApply(HWND window, Actions& out) {
 // False when the program could not be started, ended early or showed nothing within a minute.
 bool Measure(const Target& target, DWORD settle_ms, bool report) {
   if (target.urls != "-") StoreUrls(std::atoi(target.urls.c_str()));
+  // The registry server settles after thousands of writes before the clock starts.
+  Sleep(settle_ms);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};

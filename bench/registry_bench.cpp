@@ -253,9 +253,11 @@ void Prepare(Win32Registry& win32, int urls) {
     program.module.SaveValue(kCurrentUser, kTypedUrls, "url" + std::to_string(i),
                              "http://www.example.com/page" + std::to_string(i) + ".html");
   // Left over from an earlier run.
-  for (int i = urls + 1;; ++i) {
-    program.module.DeleteValue(kCurrentUser, kTypedUrls, "url" + std::to_string(i));
-    if (program.module.LastRegResult != kSuccess) break;
+  HKEY key = nullptr;
+  if (RegOpenKeyA(HKEY_CURRENT_USER, kTypedUrls, &key) == ERROR_SUCCESS) {
+    int i = urls + 1;
+    while (RegDeleteValueA(key, ("url" + std::to_string(i)).c_str()) == ERROR_SUCCESS) ++i;
+    RegCloseKey(key);
   }
   Form4 window(program.forms);
   window.Form_Load();
