@@ -65,7 +65,6 @@ class ControlView {
   virtual void OnHScroll(WORD) {}
   // nullptr leaves the colours to the parent's default.
   virtual HBRUSH OnCtlColor(HDC dc);
-  virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
   virtual bool OnSetCursor() { return false; }
 
  protected:

@@ -33,6 +33,9 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       if (close_requested_) close_requested_();
       return 0;
+    case WM_PAINT:
+      PaintPictures();
+      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
@@ -81,15 +84,6 @@ bool WindowView::Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& re
         return true;
       }
       return false;
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-      if (ControlView* view = Find(item->hwndItem)) {
-        view->OnDrawItem(*item);
-        result = TRUE;
-        return true;
-      }
-      return false;
-    }
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

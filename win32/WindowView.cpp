@@ -63,7 +63,7 @@ bool WindowView::Create() {
   return true;
 }
 
-void WindowView::CreateChildren(const ControlView* parent, ui::Colour parent_back) {
+void WindowView::CreateChildren(ControlView* parent, ui::Colour parent_back) {
   const auto& all = model_.controls();
   const std::string_view parent_name = parent != nullptr ? parent->spec().name : "";
   std::vector<std::size_t> children;
@@ -84,12 +84,18 @@ void WindowView::CreateChildren(const ControlView* parent, ui::Colour parent_bac
     const DWORD group = option && after_option ? 0 : option ? WS_GROUP | WS_TABSTOP : WS_GROUP;
     after_option = option;
     auto view = MakeControlView(*all[i], *this);
-    if (!view->Create(parent_hwnd, kFirstId + static_cast<int>(i), parent_back, group)) continue;
+    const ui::Kind kind = view->spec().kind;
+    // A window fewer for each picture: its parent draws it.
+    if (kind == ui::Kind::kImage) {
+      const auto& image = static_cast<const ImageView&>(*view);
+      if (parent != nullptr) static_cast<ContainerView*>(parent)->AddPicture(image);
+      if (parent == nullptr) own_pictures_.push_back(&image);
+    } else if (!view->Create(parent_hwnd, kFirstId + static_cast<int>(i), parent_back, group)) {
+      continue;
+    }
     controls_.push_back(std::move(view));
-    const ControlView& created = *controls_.back();
-    const ui::Kind kind = created.spec().kind;
     if (kind == ui::Kind::kFrame || kind == ui::Kind::kPanel)
-      CreateChildren(&created, created.spec().back);
+      CreateChildren(controls_.back().get(), controls_.back()->spec().back);
   }
 }
 
@@ -179,6 +185,14 @@ void WindowView::CheckLater(TextBoxView& box) {
   if (checking_ || detached_) return;
   pending_ = &box;
   PostMessageW(hwnd_.get(), kRunCheck, 0, 0);
+}
+
+void WindowView::PaintPictures() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd_.get(), &paint);
+  if (dc == nullptr) return;
+  for (auto it = own_pictures_.rbegin(); it != own_pictures_.rend(); ++it) (*it)->Draw(dc);
+  EndPaint(hwnd_.get(), &paint);
 }
 
 ControlView* WindowView::Find(HWND hwnd) const {

@@ -9,6 +9,7 @@
 
 #include "ui/Window.h"
 #include "win32/ControlView.h"
+#include "win32/ControlViews.h"
 #include "win32/Fonts.h"
 #include "win32/Handles.h"
 #include "win32/Pictures.h"
@@ -64,7 +65,9 @@ class WindowView final : public ViewContext {
   void OnDestroyed();
   // Creates the children of parent (null: the window's own), each below the one before it, so
   // that the stacking and the tab order come out as the layout wants them.
-  void CreateChildren(const ControlView* parent, ui::Colour parent_back);
+  void CreateChildren(ControlView* parent, ui::Colour parent_back);
+  // Draws the pictures that lie on the window itself.
+  void PaintPictures();
   void Layout(const RECT* suggested);
   void PlaceWindow(const RECT* suggested);
   ControlView* Find(HWND hwnd) const;
@@ -79,6 +82,7 @@ class WindowView final : public ViewContext {
   UniqueHwnd hwnd_;
   std::unique_ptr<FontSet> fonts_;
   std::vector<std::unique_ptr<ControlView>> controls_;
+  std::vector<const ImageView*> own_pictures_;
   std::vector<HWND> disabled_;
   int dpi_ = 96;
   HWND saved_focus_ = nullptr;
