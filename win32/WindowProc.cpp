@@ -48,6 +48,11 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       Layout(reinterpret_cast<const RECT*>(lparam));
       InvalidateRect(self, nullptr, TRUE);
       return 0;
+    case kCreatePage:
+      // One page a message: the window answers in between.
+      if (!pending_pages_.empty()) CreatePage(pending_pages_.front());
+      if (!pending_pages_.empty()) PostMessageW(self, kCreatePage, 0, 0);
+      return 0;
     case kRunCheck:
       // A check whose box lost the focus to another program waits until the user is back.
       if (GetFocus() == nullptr) {

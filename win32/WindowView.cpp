@@ -94,8 +94,18 @@ void WindowView::CreateChildren(ControlView* parent, ui::Colour parent_back) {
       continue;
     }
     controls_.push_back(std::move(view));
-    if (kind == ui::Kind::kFrame || kind == ui::Kind::kPanel)
-      CreateChildren(controls_.back().get(), controls_.back()->spec().back);
+    ControlView* created = controls_.back().get();
+    if (kind != ui::Kind::kFrame && kind != ui::Kind::kPanel) continue;
+    // A page out of sight gets its controls once the window is up, or as soon as it is shown.
+    if (parent == nullptr && !created->model().visible()) {
+      pending_pages_.push_back(created);
+      created->model().SetMirror([this, created] {
+        CreatePage(created);
+        created->Sync();
+      });
+    } else {
+      CreateChildren(created, created->spec().back);
+    }
   }
 }
 
@@ -145,6 +155,7 @@ void WindowView::Show(HWND owner) {
   SetForegroundWindow(hwnd_.get());
   if (saved_focus_ != nullptr && GetActiveWindow() == hwnd_.get()) ::SetFocus(saved_focus_);
   UpdateWindow(hwnd_.get());
+  if (!pending_pages_.empty()) PostMessageW(hwnd_.get(), kCreatePage, 0, 0);
 }
 
 void WindowView::Focus(const ui::Control& control) {
@@ -166,6 +177,7 @@ void WindowView::Destroy() {
   disabled_.clear();
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Destroy();
   hwnd_.reset();
+  pending_pages_.clear();
   destroyed_ = true;
 }
 
@@ -185,6 +197,13 @@ void WindowView::CheckLater(TextBoxView& box) {
   if (checking_ || detached_) return;
   pending_ = &box;
   PostMessageW(hwnd_.get(), kRunCheck, 0, 0);
+}
+
+void WindowView::CreatePage(ControlView* page) {
+  const auto it = std::find(pending_pages_.begin(), pending_pages_.end(), page);
+  if (it == pending_pages_.end()) return;
+  pending_pages_.erase(it);
+  CreateChildren(page, page->spec().back);
 }
 
 void WindowView::PaintPictures() {
@@ -215,7 +234,8 @@ ControlView* WindowView::Find(std::string_view name) const {
   return nullptr;
 }
 
-HWND WindowView::Handle(std::string_view name) const {
+HWND WindowView::Handle(std::string_view name) {
+  while (!pending_pages_.empty()) CreatePage(pending_pages_.front());
   ControlView* view = Find(name);
   return view != nullptr ? view->hwnd() : nullptr;
 }

@@ -165,6 +165,22 @@ TEST_F(Form4ViewTest, TheListShowsTheModelsItemsAndSelection) {
   EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
 }
 
+TEST_F(Form4ViewTest, PagesOutOfSightGetTheirControlsWhenShownOrOnceTheWindowIsUp) {
+  // Looked up among the real windows, not through the view, which would create them.
+  auto on_a_page = [&](const wchar_t* window_class) {
+    for (HWND f = nullptr; (f = FindWindowExW(view.hwnd(), f, L"QuillmarContainer", nullptr));)
+      if (FindWindowExW(f, nullptr, window_class, nullptr) != nullptr) return true;
+    return false;
+  };
+  EXPECT_FALSE(on_a_page(L"ListBox"));
+  form.TabStrip1.Select(3);
+  EXPECT_TRUE(on_a_page(L"ListBox"));
+  EXPECT_FALSE(on_a_page(TRACKBAR_CLASSW));
+  view.Show(nullptr);
+  Pump();
+  EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
+}
+
 TEST_F(Form4ViewTest, TypingStopsAtTheLengthLimit) {
   for (const auto& [box, limit] : {std::pair{"Txtpix", 3}, {"TxtName", 50}, {"TxtCompany", 50}}) {
     for (int i = 0; i < limit + 5; ++i) SendMessageW(Get(box), WM_CHAR, L'0' + i % 10, 0);
