@@ -35,10 +35,15 @@ void DrawPicture(HDC dc, const Picture& picture, const RECT& rect, bool stretch,
   HGDIOBJ old = SelectObject(source, picture.bitmap.get());
   const int width = stretch ? rect.right - rect.left : MulDiv(picture.width, dpi, kDefaultDpi);
   const int height = stretch ? rect.bottom - rect.top : MulDiv(picture.height, dpi, kDefaultDpi);
-  SetStretchBltMode(dc, HALFTONE);
-  SetBrushOrgEx(dc, 0, 0, nullptr);
-  StretchBlt(dc, rect.left, rect.top, width, height, source, 0, 0, picture.width, picture.height,
-             SRCCOPY);
+  if (width == picture.width && height == picture.height) {
+    // Pixel for pixel: the halftone filter would only cost time.
+    BitBlt(dc, rect.left, rect.top, width, height, source, 0, 0, SRCCOPY);
+  } else {
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, rect.left, rect.top, width, height, source, 0, 0, picture.width, picture.height,
+               SRCCOPY);
+  }
   SelectObject(source, old);
   DeleteDC(source);
 }
