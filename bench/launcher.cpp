@@ -1,13 +1,14 @@
 // Times programs from CreateProcess to their first visible top-level window, the same way for
 // each, and reads the peak working set once the window is up. For quillmar.exe it first stores
 // a number of typed URLs, and may then drive the real window through the messages its controls
-// send: a selection change and "Delete" in the list, or "Apply". Then it closes the program.
+// send: a selection change and "Delete" in the list. Then it closes the program.
 // Usage: launcher RUNS SETTLE_MS NAME EXE TITLE URLS ACTIONS [NAME EXE TITLE URLS ACTIONS ...]
 // URLS: the typed URLs to store before each start, or - to leave the registry alone; ACTIONS:
-// none, list or apply. Runs the programs in turn, RUNS rounds after one unreported warm-up
-// round, and prints one JSON object a line: {"name":..., "visible_ms":..., "ready_ms":...,
-// "peak_kib":..., "select_ms":..., "delete_ms":..., "apply_ms":...}, each action the median of
-// its repetitions in that run, -1 where not done.
+// none or list. Runs the programs in turn, RUNS rounds after one unreported warm-up
+// round, and prints one JSON object a line: {"name":..., "reads_ms":..., "visible_ms":...,
+// "ready_ms":..., "peak_kib":..., "select_ms":..., "delete_ms":...}: reads_ms the
+// bare advapi32 reads of the stored URLs just before the start, each action the median of its
+// repetitions in that run, -1 where not done.
 #include <windows.h>
 
 #include <psapi.h>
@@ -22,7 +23,6 @@ namespace {
 
 constexpr char kTypedUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 constexpr int kListRepeats = 5;
-constexpr int kApplyRepeats = 3;
 
 struct Target {
   std::string name;
@@ -88,6 +88,28 @@ void StoreUrls(int count) {
   stored = count;
 }
 
+// The program's reads of url1, url2, ... up to the first missing one, bare: for each value an
+// open, a query of its size, one of its data and a close. Milliseconds.
+double BareReads() {
+  const Clock clock;
+  std::vector<BYTE> data;
+  for (int i = 1;; ++i) {
+    HKEY key = nullptr;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, kTypedUrls, &key) != ERROR_SUCCESS) break;
+    const std::string name = "url" + std::to_string(i);
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG found = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
+    if (found == ERROR_SUCCESS) {
+      data.resize(size + 1);
+      found = RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size);
+    }
+    RegCloseKey(key);
+    if (found != ERROR_SUCCESS) break;
+  }
+  return clock.Ms();
+}
+
 struct Child {
   const char* class_name;
   const char* text;  // nullptr: any
@@ -138,7 +160,6 @@ double Median(std::vector<double> v) {
 struct Actions {
   double select = -1;
   double remove = -1;
-  double apply = -1;
 };
 
 // A selection in the middle of the list, then "Delete" of it, a few times over.
@@ -159,22 +180,12 @@ void DriveList(HWND window, Actions& out) {
   out.remove = Median(removes);
 }
 
-// The first Apply creates what is missing; the ones after it are timed.
-void DriveApply(HWND window, Actions& out) {
-  HWND apply = FindChild(window, "Button", "Apply");
-  if (apply == nullptr) return;
-  Notify(apply, BN_CLICKED);
-  std::vector<double> applies;
-  for (int i = 0; i < kApplyRepeats; ++i)
-    applies.push_back(Timed(window, [&] { Notify(apply, BN_CLICKED); }));
-  out.apply = Median(applies);
-}
-
 // False when the program could not be started, ended early or showed nothing within a minute.
 bool Measure(const Target& target, DWORD settle_ms, bool report) {
   if (target.urls != "-") StoreUrls(std::atoi(target.urls.c_str()));
   // The registry server settles after thousands of writes before the clock starts.
   Sleep(settle_ms);
+  const double reads = target.urls != "-" ? BareReads() : -1;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -202,14 +213,14 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
     ok = K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory) != FALSE;
     Actions actions;
     if (target.actions == "list") DriveList(search.found, actions);
-    if (target.actions == "apply") DriveApply(search.found, actions);
     if (ok && report)
       std::printf(
-          "{\"name\":\"%s\",\"visible_ms\":%.3f,\"ready_ms\":%.3f,\"peak_kib\":%llu,"
-          "\"select_ms\":%.3f,\"delete_ms\":%.3f,\"apply_ms\":%.3f}\n",
-          target.name.c_str(), visible, ready,
+          "{\"name\":\"%s\",\"reads_ms\":%.3f,\"visible_ms\":%.3f,\"ready_ms\":%.3f,\"peak_kib\":%"
+          "llu,"
+          "\"select_ms\":%.3f,\"delete_ms\":%.3f}\n",
+          target.name.c_str(), reads, visible, ready,
           static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024), actions.select,
-          actions.remove, actions.apply);
+          actions.remove);
     PostMessageA(search.found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {

@@ -39,12 +39,7 @@ wine "$build/bench/launcher.exe" "$runs" 300 \
   Minimal "$minimal" Minimal - none \
   Quillmar20 "$quillmar" Quillmar 20 list \
   Quillmar2000 "$quillmar" Quillmar 2000 list >"$raw/startup.jsonl"
-# Apply through the window, with the prompt out of the way as after an earlier choice.
-echo "Apply through the window with 2,000 typed URLs ..."
-wine reg add 'HKCU\Software\Quillmar' /v LogOffBox /d NoPromptNoLogOff /f >/dev/null 2>&1
-wine "$build/bench/launcher.exe" "$(((runs + 2) / 3))" 300 \
-  Apply2000 "$quillmar" Quillmar 2000 apply >"$raw/apply.jsonl"
-echo "Load and Apply against the bare advapi32 calls: $iterations iterations ..."
+echo "Load and Apply, also through the window, against the bare advapi32 calls ..."
 wine "$build/bench/registry_bench.exe" "$iterations" >"$raw/registry.json"
 
 python3 "$here/bench.py" --build "$build" --raw "$raw" --out "$root/build/bench.json"
