@@ -1,12 +1,19 @@
 // Times programs from CreateProcess to their first visible top-level window, the same way for
-// each, and reads the peak working set once the window is up; then closes the program.
-// Usage: launcher RUNS SETTLE_MS EXE TITLE [EXE TITLE ...]
-// Runs the programs in turn, RUNS rounds after one unreported warm-up round, and prints one JSON
-// object a line: {"exe":..., "visible_ms":..., "ready_ms":..., "peak_kib":...}.
+// each, and reads the peak working set once the window is up. For quillmar.exe it first stores
+// a number of typed URLs, and may then drive the real window through the messages its controls
+// send: a selection change and "Delete" in the list. Then it closes the program.
+// Usage: launcher RUNS SETTLE_MS NAME EXE TITLE URLS ACTIONS [NAME EXE TITLE URLS ACTIONS ...]
+// URLS: the typed URLs to store before each start, or - to leave the registry alone; ACTIONS:
+// none or list. Runs the programs in turn, RUNS rounds after one unreported warm-up
+// round, and prints one JSON object a line: {"name":..., "reads_ms":..., "visible_ms":...,
+// "ready_ms":..., "peak_kib":..., "select_ms":..., "delete_ms":...}: reads_ms the
+// bare advapi32 reads of the stored URLs just before the start, each action the median of its
+// repetitions in that run, -1 where not done.
 #include <windows.h>
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -14,9 +21,15 @@
 
 namespace {
 
+constexpr char kTypedUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
+constexpr int kListRepeats = 5;
+
 struct Target {
+  std::string name;
   std::string exe;
   std::string title;
+  std::string urls;
+  std::string actions;
 };
 
 struct Search {
@@ -41,8 +54,9 @@ class Clock {
  public:
   Clock() {
     QueryPerformanceFrequency(&frequency_);
-    QueryPerformanceCounter(&start_);
+    Restart();
   }
+  void Restart() { QueryPerformanceCounter(&start_); }
   double Ms() const {
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
@@ -55,8 +69,123 @@ class Clock {
   LARGE_INTEGER start_;
 };
 
+// "url1" to "urlN" hold N addresses, and no value after them.
+void StoreUrls(int count) {
+  static int stored = 1000000;  // unknown at first: clear generously
+  HKEY key = nullptr;
+  if (RegCreateKeyA(HKEY_CURRENT_USER, kTypedUrls, &key) != ERROR_SUCCESS) return;
+  for (int i = count + 1; i <= stored; ++i) {
+    const std::string name = "url" + std::to_string(i);
+    if (RegDeleteValueA(key, name.c_str()) != ERROR_SUCCESS && stored == 1000000) break;
+  }
+  for (int i = 1; i <= count; ++i) {
+    const std::string name = "url" + std::to_string(i);
+    const std::string text = "http://www.example.com/page" + std::to_string(i) + ".html";
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+  }
+  RegCloseKey(key);
+  stored = count;
+}
+
+// The program's reads of url1, url2, ... up to the first missing one, bare: for each value an
+// open, a query of its size, one of its data and a close. Milliseconds.
+double BareReads() {
+  const Clock clock;
+  std::vector<BYTE> data;
+  for (int i = 1;; ++i) {
+    HKEY key = nullptr;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, kTypedUrls, &key) != ERROR_SUCCESS) break;
+    const std::string name = "url" + std::to_string(i);
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG found = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
+    if (found == ERROR_SUCCESS) {
+      data.resize(size + 1);
+      found = RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size);
+    }
+    RegCloseKey(key);
+    if (found != ERROR_SUCCESS) break;
+  }
+  return clock.Ms();
+}
+
+struct Child {
+  const char* class_name;
+  const char* text;  // nullptr: any
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto& child = *reinterpret_cast<Child*>(param);
+  char name[64] = {};
+  char text[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  GetWindowTextA(window, text, sizeof text);
+  if (lstrcmpiA(name, child.class_name) != 0) return TRUE;
+  if (child.text != nullptr && lstrcmpA(text, child.text) != 0) return TRUE;
+  child.found = window;
+  return FALSE;
+}
+
+HWND FindChild(HWND window, const char* class_name, const char* text) {
+  Child child{class_name, text, nullptr};
+  EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&child));
+  return child.found;
+}
+
+// What the control itself sends its parent when the user uses it.
+void Notify(HWND control, WORD code) {
+  SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+               reinterpret_cast<LPARAM>(control));
+}
+
+// Milliseconds from the start of the action until the window answers again.
+template <typename Action>
+double Timed(HWND window, Action action) {
+  const Clock clock;
+  action();
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
+  return clock.Ms();
+}
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return -1;
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+struct Actions {
+  double select = -1;
+  double remove = -1;
+};
+
+// A selection in the middle of the list, then "Delete" of it, a few times over.
+void DriveList(HWND window, Actions& out) {
+  HWND list = FindChild(window, "ListBox", nullptr);
+  HWND remove = FindChild(window, "Button", "Delete");
+  if (list == nullptr || remove == nullptr) return;
+  std::vector<double> selects, removes;
+  for (int i = 0; i < kListRepeats; ++i) {
+    const auto middle = static_cast<WPARAM>(SendMessageA(list, LB_GETCOUNT, 0, 0) / 2);
+    selects.push_back(Timed(window, [&] {
+      SendMessageA(list, LB_SETCURSEL, middle, 0);
+      Notify(list, LBN_SELCHANGE);
+    }));
+    removes.push_back(Timed(window, [&] { Notify(remove, BN_CLICKED); }));
+  }
+  out.select = Median(selects);
+  out.remove = Median(removes);
+}
+
 // False when the program could not be started, ended early or showed nothing within a minute.
 bool Measure(const Target& target, DWORD settle_ms, bool report) {
+  if (target.urls != "-") StoreUrls(std::atoi(target.urls.c_str()));
+  // The registry server settles after thousands of writes before the clock starts.
+  Sleep(settle_ms);
+  const double reads = target.urls != "-" ? BareReads() : -1;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -82,10 +211,16 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     ok = K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory) != FALSE;
+    Actions actions;
+    if (target.actions == "list") DriveList(search.found, actions);
     if (ok && report)
-      std::printf("{\"exe\":\"%s\",\"visible_ms\":%.3f,\"ready_ms\":%.3f,\"peak_kib\":%llu}\n",
-                  target.title.c_str(), visible, ready,
-                  static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
+      std::printf(
+          "{\"name\":\"%s\",\"reads_ms\":%.3f,\"visible_ms\":%.3f,\"ready_ms\":%.3f,\"peak_kib\":%"
+          "llu,"
+          "\"select_ms\":%.3f,\"delete_ms\":%.3f}\n",
+          target.name.c_str(), reads, visible, ready,
+          static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024), actions.select,
+          actions.remove);
     PostMessageA(search.found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
@@ -100,14 +235,17 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 5 || argc % 2 == 0) {
-    std::fprintf(stderr, "usage: launcher RUNS SETTLE_MS EXE TITLE [EXE TITLE ...]\n");
+  if (argc < 8 || (argc - 3) % 5 != 0) {
+    std::fprintf(stderr,
+                 "usage: launcher RUNS SETTLE_MS NAME EXE TITLE URLS ACTIONS [NAME EXE TITLE "
+                 "URLS ACTIONS ...]\n");
     return 2;
   }
   const int runs = std::atoi(argv[1]);
   const auto settle_ms = static_cast<DWORD>(std::atoi(argv[2]));
   std::vector<Target> targets;
-  for (int i = 3; i + 1 < argc; i += 2) targets.push_back({argv[i], argv[i + 1]});
+  for (int i = 3; i + 4 < argc; i += 5)
+    targets.push_back({argv[i], argv[i + 1], argv[i + 2], argv[i + 3], argv[i + 4]});
   for (int round = 0; round <= runs; ++round) {
     for (const Target& target : targets) {
       if (!Measure(target, settle_ms, round > 0)) {

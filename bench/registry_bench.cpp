@@ -1,7 +1,10 @@
 // Form4's load and Apply on the real registry, timed against the bare floor: the very same
 // advapi32 calls, recorded once through a decorator and replayed raw, with nothing around them.
+// Apply is also timed through the real window: its button's click and all that it queued.
 // Prints one JSON object: {"scenarios":[...]}. Usage: registry_bench [ITERATIONS]
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <chrono>
@@ -9,14 +12,17 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/Start.h"
 #include "registry/Module1.h"
 #include "registry/Win32Registry.h"
 #include "tweak/Form4.h"
 #include "ui/Forms.h"
+#include "win32/Win32Host.h"
 
 namespace {
 
@@ -181,8 +187,45 @@ double Median(std::vector<double> v) {
 
 struct Scenario {
   const char* name;
-  bool apply;   // Apply on a loaded window; otherwise the load itself
-  int divisor;  // fewer iterations for the long ones
+  bool apply;           // Apply on a loaded window; otherwise the load itself
+  int divisor;          // fewer iterations for the long ones
+  bool window = false;  // Apply through the real window's button
+};
+
+void Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// The click as the button reports it to its parent, then everything it left in the queue.
+void Click(HWND button) {
+  SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+  Pump();
+}
+
+// The program with its real windows: Form4 shown by the program's own host.
+struct WindowProgram {
+  explicit WindowProgram(RegistryBackend& registry)
+      : module(registry), host(GetModuleHandleW(nullptr)), forms(host) {
+    host.Attach(forms);
+    RegisterWindows(forms, module);
+  }
+  // The Apply button of the shown window; null when it could not be shown.
+  HWND Open() {
+    ui::Window* window = forms.Load("Form4");
+    if (window == nullptr) return nullptr;
+    forms.Show(*window, false);
+    Pump();
+    win32::WindowView* view = host.Find(*window);
+    return view != nullptr ? view->Handle("BtnApply") : nullptr;
+  }
+  Module1 module;
+  win32::Win32Host host;
+  ui::Forms forms;
 };
 
 // What a window needs to load: the registry helpers, a quiet host and the window list.
@@ -218,10 +261,23 @@ void RunScenario(const Scenario& s, int iterations, Win32Registry& win32, bool l
     loaded.Form_Load();
     loaded.BtnApply_Click();
   }
+  std::unique_ptr<WindowProgram> shown;
+  HWND apply = nullptr;
+  if (s.window) {
+    shown = std::make_unique<WindowProgram>(win32);
+    apply = shown->Open();
+    if (apply == nullptr) {
+      std::fprintf(stderr, "registry_bench: no window to click Apply in\n");
+      std::exit(1);
+    }
+    Click(apply);
+  }
   std::vector<double> ours, bare;
   const int n = std::max(5, iterations / s.divisor);
   for (int i = 0; i < n; ++i) {
-    if (s.apply) {
+    if (s.window) {
+      ours.push_back(Microseconds([&] { Click(apply); }));
+    } else if (s.apply) {
       ours.push_back(Microseconds([&] { loaded.BtnApply_Click(); }));
     } else {
       Form4 fresh(product.forms, product.module);
@@ -242,15 +298,23 @@ void RunScenario(const Scenario& s, int iterations, Win32Registry& win32, bool l
   std::fflush(stdout);
 }
 
-// Every catalogue value present and the log-off choice silent, as after an earlier Apply.
+// Every catalogue value present, the log-off choice silent and exactly `urls` typed URLs, as
+// after an earlier Apply.
 void Prepare(Win32Registry& win32, int urls) {
+  constexpr char kTypedUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
   Program program(win32);
   program.module.SaveValue(kCurrentUser, "Software\\Quillmar", "LogOffBox",
                            std::string("NoPromptNoLogOff"));
   for (int i = 1; i <= urls; ++i)
-    program.module.SaveValue(kCurrentUser, "Software\\Microsoft\\Internet Explorer\\TypedURLs",
-                             "url" + std::to_string(i),
+    program.module.SaveValue(kCurrentUser, kTypedUrls, "url" + std::to_string(i),
                              "http://www.example.com/page" + std::to_string(i) + ".html");
+  // Left over from an earlier run.
+  HKEY key = nullptr;
+  if (RegOpenKeyA(HKEY_CURRENT_USER, kTypedUrls, &key) == ERROR_SUCCESS) {
+    int i = urls + 1;
+    while (RegDeleteValueA(key, ("url" + std::to_string(i)).c_str()) == ERROR_SUCCESS) ++i;
+    RegCloseKey(key);
+  }
   Form4 window(program.forms, program.module);
   window.Form_Load();
   window.BtnApply_Click();
@@ -259,15 +323,18 @@ void Prepare(Win32Registry& win32, int urls) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
   const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
   Win32Registry win32;
   std::printf("{\"scenarios\":[\n");
   Prepare(win32, 0);
   RunScenario({"load", false, 1}, iterations, win32, false);
   RunScenario({"apply", true, 1}, iterations, win32, false);
-  Prepare(win32, 1000);
-  RunScenario({"load_1000_urls", false, 10}, iterations, win32, false);
-  RunScenario({"apply_1000_urls", true, 10}, iterations, win32, true);
+  Prepare(win32, 2000);
+  RunScenario({"load_2000_urls", false, 20}, iterations, win32, false);
+  RunScenario({"apply_2000_urls", true, 20}, iterations, win32, false);
+  RunScenario({"apply_2000_urls_window", true, 20, true}, iterations, win32, true);
   std::printf("]}\n");
   return 0;
 }

@@ -6,7 +6,8 @@
 namespace quillmar {
 
 // A picture that a layout names in `.picture`: its file under resources/ and its size in pixels.
-// quillmar.rc embeds each file as RCDATA named after `name` in upper case.
+// The build turns each file into `name`.bmp, which quillmar.rc embeds as RCDATA named after
+// `name` in upper case.
 struct PictureFile {
   std::string_view name;
   std::string_view file;

@@ -2,9 +2,10 @@
 """Draws the program's pictures and icon as our own pixel art.
 
 Run by hand from anywhere: python3 resources/draw_pictures.py. It rewrites resources/pictures/
-and resources/quillmar.ico; the build only embeds the committed files. JPEG and GIF files are
-encoded by ImageMagick's `convert` from PPM files that this script draws; the icon is written
-byte by byte. The output is the same on every run.
+and resources/quillmar.ico; the build embeds the committed files, the pictures as the bitmaps
+that make_bitmaps.py writes from them. JPEG and GIF files are encoded by ImageMagick's `convert`
+from PPM files that this script draws; the icon is written byte by byte. The output is the same
+on every run.
 """
 
 import math

@@ -29,12 +29,17 @@ wine reg add 'HKCU\Software\Quillmar' /v FirstTime /d First /f >/dev/null 2>&1
 
 windows_path() { echo "Z:${1//\//\\}"; }
 
-# Start-up first, while the registry holds nothing else of the program's.
-echo "Start-up and memory: $runs runs of each program, taken in turn ..."
+quillmar=$(windows_path "$build/win32/quillmar.exe")
+minimal=$(windows_path "$build/bench/minimal_window.exe")
+# Start-up first, while the registry holds nothing else of the program's: with no typed URLs
+# and with 2,000, beside the empty window; the list's selection and "Delete" with 20 and 2,000.
+echo "Start-up, memory and the URL list: $runs runs of each program, taken in turn ..."
 wine "$build/bench/launcher.exe" "$runs" 300 \
-  "$(windows_path "$build/win32/quillmar.exe")" Quillmar \
-  "$(windows_path "$build/bench/minimal_window.exe")" Minimal >"$raw/startup.jsonl"
-echo "Load and Apply against the bare advapi32 calls: $iterations iterations ..."
+  Quillmar "$quillmar" Quillmar 0 none \
+  Minimal "$minimal" Minimal - none \
+  Quillmar20 "$quillmar" Quillmar 20 list \
+  Quillmar2000 "$quillmar" Quillmar 2000 list >"$raw/startup.jsonl"
+echo "Load and Apply, also through the window, against the bare advapi32 calls ..."
 wine "$build/bench/registry_bench.exe" "$iterations" >"$raw/registry.json"
 
 python3 "$here/bench.py" --build "$build" --raw "$raw" --out "$root/build/bench.json"

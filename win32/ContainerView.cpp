@@ -1,5 +1,6 @@
 #include "win32/ControlClass.h"
 #include "win32/ControlViews.h"
+#include "win32/Geometry.h"
 
 namespace quillmar::win32 {
 namespace {
@@ -9,7 +10,6 @@ bool PassedUp(UINT message) {
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:
-    case WM_DRAWITEM:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
@@ -22,15 +22,10 @@ bool PassedUp(UINT message) {
 
 }  // namespace
 
-void ImageView::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const ui::Colour back = parent_back();
-  if (back == ui::kNoColour) {
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-  } else {
-    FillRect(item.hDC, &item.rcItem, BackBrush(back));
-  }
+void ImageView::Draw(HDC dc) const {
   if (const Picture* picture = context().FindPicture(spec().picture))
-    DrawPicture(item.hDC, *picture, item.rcItem, spec().stretch, context().dpi());
+    DrawPicture(dc, *picture, ToPixels(spec().rect, context().dpi()), spec().stretch,
+                context().dpi());
 }
 
 bool ContainerView::Register(HINSTANCE instance) {
@@ -53,6 +48,8 @@ void ContainerView::Paint(HWND hwnd) {
   FillRect(dc, &client, back == ui::kNoColour ? GetSysColorBrush(COLOR_BTNFACE) : BackBrush(back));
   // A page frame draws the edge of the tab strip's body that it lies over.
   if (spec().kind == ui::Kind::kFrame) DrawEdge(dc, &client, EDGE_RAISED, BF_RECT | BF_SOFT);
+  // The first lies above the others, as windows stack.
+  for (auto it = pictures_.rbegin(); it != pictures_.rend(); ++it) (*it)->Draw(dc);
   EndPaint(hwnd, &paint);
 }
 

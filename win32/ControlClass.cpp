@@ -58,8 +58,7 @@ ClassStyle ClassStyleFor(const ui::ControlSpec& spec) {
     case ui::Kind::kPanel:
       c = {kContainerClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
       break;
-    case ui::Kind::kImage:
-      c.style = SS_OWNERDRAW;
+    case ui::Kind::kImage:  // drawn by its parent, never a window of its own
       break;
   }
   c.style |= WS_CHILD | WS_CLIPSIBLINGS;

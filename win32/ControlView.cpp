@@ -10,18 +10,24 @@ COLORREF ToColorRef(ui::Colour colour) {
   return RGB(colour >> 16 & 0xFF, colour >> 8 & 0xFF, colour & 0xFF);
 }
 
-bool ControlView::Create(HWND parent, int id, ui::Colour parent_back) {
+bool ControlView::Create(HWND parent, int id, ui::Colour parent_back, DWORD group) {
   parent_back_ = parent_back;
   ClassStyle c = ClassStyleFor(spec());
   c.style &= ~static_cast<DWORD>(WS_DISABLED);
   if (!model_.enabled()) c.style |= WS_DISABLED;
   if (model_.visible()) c.style |= WS_VISIBLE;
-  hwnd_.reset(CreateWindowExW(c.ex_style, c.class_name, Widen(model_.caption()).c_str(), c.style, 0,
-                              0, 0, 0, parent, reinterpret_cast<HMENU>(INT_PTR{id}),
-                              GetModuleHandleW(nullptr), this));
+  c.style |= group;
+  // Created where it stays: moving it afterwards costs every control a round of messages.
+  const RECT r = ToPixels(spec().rect, context_.dpi());
+  hwnd_.reset(CreateWindowExW(c.ex_style, c.class_name, Widen(model_.caption()).c_str(), c.style,
+                              r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                              reinterpret_cast<HMENU>(INT_PTR{id}), GetModuleHandleW(nullptr),
+                              this));
   if (!hwnd_) return false;
+  SendMessageW(hwnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(context_.Font(spec().bold)),
+               FALSE);
   AfterCreate();
-  Layout();
+  if (spec().autosize) Layout();
   Sync();
   model_.SetMirror([this] { Sync(); });
   return true;

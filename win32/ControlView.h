@@ -36,8 +36,10 @@ class ControlView {
   ControlView& operator=(const ControlView&) = delete;
   virtual ~ControlView() = default;
 
-  // parent_back: the parent's background, kNoColour for the system's face colour.
-  bool Create(HWND parent, int id, ui::Colour parent_back);
+  // Creates the window at its place with its font. parent_back: the parent's background,
+  // kNoColour for the system's face colour; group: WS_GROUP and WS_TABSTOP as its place in the
+  // tab order wants them.
+  bool Create(HWND parent, int id, ui::Colour parent_back, DWORD group);
   // Stops mirroring; the model may be discarded afterwards.
   void Detach() { model_.SetMirror(nullptr); }
   void Destroy() { hwnd_.reset(); }
@@ -58,7 +60,6 @@ class ControlView {
   virtual void OnHScroll(WORD) {}
   // nullptr leaves the colours to the parent's default.
   virtual HBRUSH OnCtlColor(HDC dc);
-  virtual void OnDrawItem(const DRAWITEMSTRUCT&) {}
   virtual bool OnSetCursor() { return false; }
 
  protected:

@@ -2,6 +2,8 @@
 
 #include <uxtheme.h>
 
+#include <iterator>
+
 #include "win32/Geometry.h"
 #include "win32/Text.h"
 
@@ -105,13 +107,33 @@ void TextBoxView::OnCommand(WORD code) {
 
 void ListBoxView::Sync() {
   ControlView::Sync();
-  std::vector<std::string> items;
-  for (int i = 0; i < list_.ListCount(); ++i) items.push_back(list_.List(i));
-  if (items != shown_) {
-    SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items)
-      SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
-    shown_ = std::move(items);
+  // Only the stretch that differs is sent: every item sent costs the list box a redraw.
+  const std::size_t count = static_cast<std::size_t>(list_.ListCount());
+  std::size_t head = 0;
+  while (head < count && head < shown_.size() && shown_[head] == list_.List(static_cast<int>(head)))
+    ++head;
+  std::size_t tail = 0;
+  while (tail < count - head && tail < shown_.size() - head &&
+         shown_[shown_.size() - 1 - tail] == list_.List(static_cast<int>(count - 1 - tail)))
+    ++tail;
+  const std::size_t removed = shown_.size() - head - tail;
+  const std::size_t added = count - head - tail;
+  // Redrawing back on would also show a hidden list box.
+  const bool bulk = removed + added > 1 && (GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
+  if (bulk) SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+  for (std::size_t i = head + removed; i-- > head;) SendMessageW(hwnd(), LB_DELETESTRING, i, 0);
+  shown_.erase(shown_.begin() + static_cast<std::ptrdiff_t>(head),
+               shown_.begin() + static_cast<std::ptrdiff_t>(head + removed));
+  std::vector<std::string> fresh;
+  for (std::size_t i = head; i < head + added; ++i) {
+    fresh.push_back(list_.List(static_cast<int>(i)));
+    SendMessageW(hwnd(), LB_INSERTSTRING, i, reinterpret_cast<LPARAM>(Widen(fresh.back()).c_str()));
+  }
+  shown_.insert(shown_.begin() + static_cast<std::ptrdiff_t>(head),
+                std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+  if (bulk) {
+    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd(), nullptr, TRUE);
   }
   if (SendMessageW(hwnd(), LB_GETCURSEL, 0, 0) != list_.ListIndex())
     SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);

@@ -118,11 +118,12 @@ class TabStripView final : public ControlView {
   ui::TabStrip& tabs_;
 };
 
-// A picture from the program's resources; nothing is drawn for a missing one.
+// A picture from the program's resources, drawn by the window or frame it lies on: it has no
+// window of its own. Nothing is drawn for a missing picture.
 class ImageView final : public ControlView {
  public:
   using ControlView::ControlView;
-  void OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  void Draw(HDC dc) const;
 };
 
 // A page frame or a panel: our own child window holding other controls. It passes its
@@ -131,10 +132,13 @@ class ContainerView final : public ControlView {
  public:
   using ControlView::ControlView;
   static bool Register(HINSTANCE instance);
+  void AddPicture(const ImageView& image) { pictures_.push_back(&image); }
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   void Paint(HWND hwnd);
+
+  std::vector<const ImageView*> pictures_;
 };
 
 }  // namespace quillmar::win32

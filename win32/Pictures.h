@@ -11,15 +11,14 @@
 
 namespace quillmar::win32 {
 
-// A decoded picture: a top-down 32-bit premultiplied BGRA bitmap.
+// A picture ready to draw: a 24-bit DIB section.
 struct Picture {
   UniqueBitmap bitmap;
   int width = 0;
   int height = 0;
-  bool transparent = false;  // some pixel is not fully opaque
 };
 
-// Decodes JPEG or GIF bytes; nullptr when they cannot be decoded. COM must be initialised.
+// Copies an uncompressed 24-bit BMP file into a DIB section; nullptr for anything else.
 std::unique_ptr<Picture> DecodePicture(const void* data, std::size_t size);
 
 // Draws at natural size (scaled from 96 DPI) from the rectangle's top-left corner, or
@@ -27,7 +26,7 @@ std::unique_ptr<Picture> DecodePicture(const void* data, std::size_t size);
 void DrawPicture(HDC dc, const Picture& picture, const RECT& rect, bool stretch, int dpi);
 
 // The program's pictures, read from RCDATA resources named by the picture name in upper case
-// and decoded once.
+// and copied into DIB sections once.
 class PictureCache {
  public:
   explicit PictureCache(HINSTANCE instance) : instance_(instance) {}

@@ -33,6 +33,9 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       if (close_requested_) close_requested_();
       return 0;
+    case WM_PAINT:
+      PaintPictures();
+      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:
@@ -44,6 +47,11 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       fonts_ = std::make_unique<FontSet>(dpi_);
       Layout(reinterpret_cast<const RECT*>(lparam));
       InvalidateRect(self, nullptr, TRUE);
+      return 0;
+    case kCreatePage:
+      // One page a message: the window answers in between.
+      if (!pending_pages_.empty()) CreatePage(pending_pages_.front());
+      if (!pending_pages_.empty()) PostMessageW(self, kCreatePage, 0, 0);
       return 0;
     case kRunCheck:
       // A check whose box lost the focus to another program waits until the user is back.
@@ -81,15 +89,6 @@ bool WindowView::Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& re
         return true;
       }
       return false;
-    case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-      if (ControlView* view = Find(item->hwndItem)) {
-        view->OnDrawItem(*item);
-        result = TRUE;
-        return true;
-      }
-      return false;
-    }
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

@@ -1,7 +1,6 @@
 #include "win32/WindowView.h"
 
 #include <algorithm>
-#include <map>
 #include <tuple>
 
 #include "win32/ControlClass.h"
@@ -59,53 +58,63 @@ bool WindowView::Create() {
   dpi_ = WindowDpi(hwnd_.get());
   fonts_ = std::make_unique<FontSet>(dpi_);
 
-  int id = kFirstId;
-  for (const auto& control : model_.controls()) {
-    auto view = MakeControlView(*control, *this);
-    HWND parent = hwnd_.get();
-    ui::Colour parent_back = ui::kNoColour;
-    if (ControlView* holder = Find(control->spec().parent)) {
-      parent = holder->hwnd();
-      parent_back = holder->spec().back;
-    }
-    if (view->Create(parent, id++, parent_back)) controls_.push_back(std::move(view));
-  }
-  Order();
-  Layout(nullptr);
+  CreateChildren(nullptr, ui::kNoColour);
+  PlaceWindow(nullptr);
   return true;
 }
 
-void WindowView::Order() {
-  std::vector<ControlView*> order;
-  for (const auto& view : controls_) order.push_back(view.get());
+void WindowView::CreateChildren(ControlView* parent, ui::Colour parent_back) {
+  const auto& all = model_.controls();
+  const std::string_view parent_name = parent != nullptr ? parent->spec().name : "";
+  std::vector<std::size_t> children;
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (all[i]->spec().parent == parent_name) children.push_back(i);
   // Tab order first, then the table's order; the tab strip lies beneath the pages.
-  auto key = [](const ControlView* v) {
-    const ui::ControlSpec& s = v->spec();
+  auto key = [&](std::size_t i) {
+    const ui::ControlSpec& s = all[i]->spec();
     return std::make_tuple(s.kind == ui::Kind::kTabStrip, s.tab_index < 0, s.tab_index);
   };
-  std::stable_sort(order.begin(), order.end(),
-                   [&](const ControlView* a, const ControlView* b) { return key(a) < key(b); });
-  std::map<HWND, HWND> last;
-  std::map<HWND, bool> after_option;
-  for (ControlView* view : order) {
-    HWND parent = GetParent(view->hwnd());
-    auto found = last.find(parent);
-    HWND after = found == last.end() ? HWND_TOP : found->second;
-    SetWindowPos(view->hwnd(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    last[parent] = view->hwnd();
+  std::stable_sort(children.begin(), children.end(),
+                   [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+  HWND parent_hwnd = parent != nullptr ? parent->hwnd() : hwnd_.get();
+  bool after_option = false;
+  for (const std::size_t i : children) {
     // Each option group starts a tab stop; every other control is a group of its own.
-    const bool option = view->spec().kind == ui::Kind::kOptionButton;
-    const bool first_option = option && !after_option[parent];
-    after_option[parent] = option;
-    LONG_PTR style = GetWindowLongPtrW(view->hwnd(), GWL_STYLE);
-    if (!option || first_option) style |= WS_GROUP;
-    if (first_option) style |= WS_TABSTOP;
-    SetWindowLongPtrW(view->hwnd(), GWL_STYLE, style);
+    const bool option = all[i]->kind() == ui::Kind::kOptionButton;
+    const DWORD group = option && after_option ? 0 : option ? WS_GROUP | WS_TABSTOP : WS_GROUP;
+    after_option = option;
+    auto view = MakeControlView(*all[i], *this);
+    const ui::Kind kind = view->spec().kind;
+    // A window fewer for each picture: its parent draws it.
+    if (kind == ui::Kind::kImage) {
+      const auto& image = static_cast<const ImageView&>(*view);
+      if (parent != nullptr) static_cast<ContainerView*>(parent)->AddPicture(image);
+      if (parent == nullptr) own_pictures_.push_back(&image);
+    } else if (!view->Create(parent_hwnd, kFirstId + static_cast<int>(i), parent_back, group)) {
+      continue;
+    }
+    controls_.push_back(std::move(view));
+    ControlView* created = controls_.back().get();
+    if (kind != ui::Kind::kFrame && kind != ui::Kind::kPanel) continue;
+    // A page out of sight gets its controls once the window is up, or as soon as it is shown.
+    if (parent == nullptr && !created->model().visible()) {
+      pending_pages_.push_back(created);
+      created->model().SetMirror([this, created] {
+        CreatePage(created);
+        created->Sync();
+      });
+    } else {
+      CreateChildren(created, created->spec().back);
+    }
   }
 }
 
 void WindowView::Layout(const RECT* suggested) {
   for (const auto& view : controls_) view->Layout();
+  PlaceWindow(suggested);
+}
+
+void WindowView::PlaceWindow(const RECT* suggested) {
   const ui::WindowSpec& spec = model_.spec();
   const int width = TwipsToPixels(spec.client_width, dpi_);
   const int height = TwipsToPixels(spec.client_height, dpi_);
@@ -146,6 +155,7 @@ void WindowView::Show(HWND owner) {
   SetForegroundWindow(hwnd_.get());
   if (saved_focus_ != nullptr && GetActiveWindow() == hwnd_.get()) ::SetFocus(saved_focus_);
   UpdateWindow(hwnd_.get());
+  if (!pending_pages_.empty()) PostMessageW(hwnd_.get(), kCreatePage, 0, 0);
 }
 
 void WindowView::Focus(const ui::Control& control) {
@@ -166,11 +176,27 @@ void WindowView::Destroy() {
   disabled_.clear();
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Destroy();
   hwnd_.reset();
+  pending_pages_.clear();
   destroyed_ = true;
 }
 
 void WindowView::CheckWhenSettled() {
   if (!detached_) PostMessageW(hwnd_.get(), kRunCheck, 0, 0);
+}
+
+void WindowView::CreatePage(ControlView* page) {
+  const auto it = std::find(pending_pages_.begin(), pending_pages_.end(), page);
+  if (it == pending_pages_.end()) return;
+  pending_pages_.erase(it);
+  CreateChildren(page, page->spec().back);
+}
+
+void WindowView::PaintPictures() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(hwnd_.get(), &paint);
+  if (dc == nullptr) return;
+  for (auto it = own_pictures_.rbegin(); it != own_pictures_.rend(); ++it) (*it)->Draw(dc);
+  EndPaint(hwnd_.get(), &paint);
 }
 
 ControlView* WindowView::Find(HWND hwnd) const {
@@ -193,7 +219,8 @@ ControlView* WindowView::Find(std::string_view name) const {
   return nullptr;
 }
 
-HWND WindowView::Handle(std::string_view name) const {
+HWND WindowView::Handle(std::string_view name) {
+  while (!pending_pages_.empty()) CreatePage(pending_pages_.front());
   ControlView* view = Find(name);
   return view != nullptr ? view->hwnd() : nullptr;
 }

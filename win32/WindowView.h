@@ -9,6 +9,7 @@
 
 #include "ui/Window.h"
 #include "win32/ControlView.h"
+#include "win32/ControlViews.h"
 #include "win32/Fonts.h"
 #include "win32/Handles.h"
 #include "win32/Pictures.h"
@@ -42,8 +43,8 @@ class WindowView final : public ViewContext {
   bool destroyed() const { return destroyed_; }
 
   HWND hwnd() const { return hwnd_.get(); }
-  // The window of a control by its name; null when there is none.
-  HWND Handle(std::string_view name) const;
+  // The window of a control by its name, its page created first; null when there is none.
+  HWND Handle(std::string_view name);
   ui::Window& model() const { return model_; }
 
   int dpi() const override { return dpi_; }
@@ -54,6 +55,8 @@ class WindowView final : public ViewContext {
  private:
   // Posted when a text box lost the focus, so that its check runs once the focus has settled.
   static constexpr UINT kRunCheck = WM_APP + 1;
+  // Posted once the window is up: creates the controls of the next page out of sight.
+  static constexpr UINT kCreatePage = WM_APP + 2;
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
@@ -61,8 +64,15 @@ class WindowView final : public ViewContext {
   // Keeps the focused control over a deactivation; true when it put the focus back.
   bool OnActivate(WPARAM wparam);
   void OnDestroyed();
-  void Order();
+  // Creates the children of parent (null: the window's own), each below the one before it, so
+  // that the stacking and the tab order come out as the layout wants them.
+  void CreateChildren(ControlView* parent, ui::Colour parent_back);
+  // Draws the pictures that lie on the window itself.
+  void PaintPictures();
+  // Creates the controls of a page whose creation was put off, if it still is.
+  void CreatePage(ControlView* page);
   void Layout(const RECT* suggested);
+  void PlaceWindow(const RECT* suggested);
   ControlView* Find(HWND hwnd) const;
   ControlView* Find(const ui::Control& control) const;
   ControlView* Find(std::string_view name) const;
@@ -75,6 +85,8 @@ class WindowView final : public ViewContext {
   UniqueHwnd hwnd_;
   std::unique_ptr<FontSet> fonts_;
   std::vector<std::unique_ptr<ControlView>> controls_;
+  std::vector<const ImageView*> own_pictures_;
+  std::vector<ControlView*> pending_pages_;
   std::vector<HWND> disabled_;
   int dpi_ = 96;
   HWND saved_focus_ = nullptr;

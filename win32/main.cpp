@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/Start.h"
 #include "registry/Module1.h"
@@ -41,13 +40,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  const HRESULT com = CoInitialize(nullptr);
-  int result = 1;
   try {
-    result = Run(instance);
+    return Run(instance);
   } catch (...) {
-    result = 1;
+    return 1;
   }
-  if (SUCCEEDED(com)) CoUninitialize();
-  return result;
 }

@@ -16,8 +16,8 @@ ViewTest::ViewTest() {
 }
 
 ViewTest::~ViewTest() {
-  while (ui::Window* open = forms.Find("Form4")) forms.Close(*open);
-  while (ui::Window* open = forms.Find("Form7")) forms.Close(*open);
+  for (const char* name : {"Form4", "Form7", "Form5"})
+    while (ui::Window* open = forms.Find(name)) forms.Close(*open);
   host.Collect();
   forms.Collect();
 }

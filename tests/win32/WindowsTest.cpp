@@ -1,65 +1,38 @@
 #include <windows.h>
 
-#include "registry/RegistryBackend.h"
 #include "tests/win32/ViewFixture.h"
 
 namespace quillmar::test {
 namespace {
 
-const ui::WindowSpec kProbe{.name = "Probe",
-                            .caption = "Probe",
-                            .client_width = 3000,
-                            .client_height = 1500,
-                            .controls = {{.name = "Ok",
-                                          .kind = ui::Kind::kButton,
-                                          .caption = "OK",
-                                          .rect = {120, 120, 1215, 375},
-                                          .tab_index = 0}}};
-
-class Probe final : public ui::Window {
- public:
-  explicit Probe(ui::Forms& forms) : Window(kProbe, forms) {}
-};
-
-// What the modal window saw while it was open; filled in by a timer inside its message loop.
+// What the log-off prompt saw while it was open; filled in by a timer inside its message loop.
 struct ModalSeen {
-  HWND beneath = nullptr;
-  bool beneath_enabled = true;
+  HWND prompt = nullptr;
   HWND owner = nullptr;
-  HWND probe = nullptr;
-};
-ModalSeen seen;
-RecordingHost* modal_host = nullptr;
-ui::Forms* modal_forms = nullptr;
+  bool beneath_enabled = true;
+} seen;
+HWND beneath = nullptr;
 
-void CALLBACK CloseTheProbe(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK CloseThePrompt(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
-  ui::Window* probe = modal_forms->Find("Probe");
-  win32::WindowView* view = probe != nullptr ? modal_host->Find(*probe) : nullptr;
-  if (view == nullptr) return;
-  seen.probe = view->hwnd();
-  seen.owner = GetWindow(view->hwnd(), GW_OWNER);
-  seen.beneath_enabled = IsWindowEnabled(seen.beneath) != FALSE;
-  PostMessageW(view->hwnd(), WM_CLOSE, 0, 0);
+  seen.prompt = FindWindowW(nullptr, L"Quillmar");
+  seen.owner = GetWindow(seen.prompt, GW_OWNER);
+  seen.beneath_enabled = IsWindowEnabled(beneath) != FALSE;
+  PostMessageW(seen.prompt, WM_CLOSE, 0, 0);
 }
 
 TEST_F(ViewTest, AModalWindowHoldsTheOthersUntilItsCloseBox) {
-  win32::WindowView& tweak = Open("Form4");
-  tweak.Show(nullptr);
-  forms.Register("Probe", [](ui::Forms& f) { return std::make_unique<Probe>(f); });
-  seen = {};
-  seen.beneath = tweak.hwnd();
-  modal_host = &host;
-  modal_forms = &forms;
-  SetTimer(nullptr, 0, 50, CloseTheProbe);
-  forms.Show(*forms.Load("Probe"), true);
-
-  EXPECT_NE(seen.probe, nullptr) << "the show returns only after the window was closed";
+  beneath = Open("Form4").hwnd();
+  host.Find(*forms.Find("Form4"))->Show(nullptr);
+  SetTimer(nullptr, 0, 50, CloseThePrompt);
+  forms.Show(*forms.Load("Form5"), true);
+  // The show returns only after the prompt was closed.
+  EXPECT_NE(seen.prompt, beneath);
+  EXPECT_EQ(seen.owner, beneath);
   EXPECT_FALSE(seen.beneath_enabled);
-  EXPECT_EQ(seen.owner, tweak.hwnd());
-  EXPECT_EQ(forms.Find("Probe"), nullptr);
-  EXPECT_FALSE(IsWindow(seen.probe));
-  EXPECT_TRUE(IsWindowEnabled(tweak.hwnd()));
+  EXPECT_EQ(forms.Find("Form5"), nullptr);
+  EXPECT_FALSE(IsWindow(seen.prompt));
+  EXPECT_TRUE(IsWindowEnabled(beneath));
 }
 
 TEST_F(ViewTest, TheFocusSurvivesATripToAnotherWindow) {
@@ -89,16 +62,6 @@ TEST_F(ViewTest, TheAgreementOpensWithTheFocusInItsText) {
   EXPECT_EQ(yes, Control("Form7", "Command1"));
   EXPECT_EQ(GetNextDlgTabItem(window, yes, FALSE), Control("Form7", "Command2"));
   EXPECT_EQ(GetNextDlgTabItem(window, Control("Form7", "Command2"), FALSE), text);
-}
-
-TEST_F(ViewTest, TheAgreementsCloseBoxKeepsTheFirstRunMark) {
-  Open("Form7");
-  HWND window = GetParent(Control("Form7", "Text1"));
-  EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, 0), TRUE);
-  SendMessageW(window, WM_CLOSE, 0, 0);
-  EXPECT_FALSE(forms.AnyOpen());
-  EXPECT_EQ(module.QueryValue(kCurrentUser, "Software\\Quillmar", "FirstTime"),
-            RegValue(std::string("First")));
 }
 
 }  // namespace
