@@ -139,6 +139,21 @@ TEST_F(ViewTest, MessagesHaveOneButtonAndNoIcon) {
   EXPECT_EQ(message_icons, 0);
 }
 
+UINT exit_flags = 1;
+DWORD exit_reason = 0;
+
+// The log-off asks for the current user only, without forcing programs to close.
+TEST_F(ViewTest, LogOffEndsTheUsersSessionWithoutForce) {
+  host.exit_windows = [](UINT flags, DWORD reason) -> BOOL {
+    exit_flags = flags;
+    exit_reason = reason;
+    return TRUE;
+  };
+  host.Win32Host::LogOff();
+  EXPECT_EQ(0u, exit_flags);
+  EXPECT_EQ(0xFFFu, exit_reason);
+}
+
 class Form4ViewTest : public ViewTest {
  protected:
   Form4ViewTest() : view(Open("Form4")), form(dynamic_cast<Form4&>(view.model())) {}
