@@ -1,5 +1,6 @@
 #include "tests/support/HeadlessHost.h"
 
+#include "app/Form7.h"
 #include "app/Start.h"
 
 namespace quillmar::test {
@@ -17,9 +18,113 @@ int HeadlessHost::Count(const std::string& prefix) const {
   return n;
 }
 
+Raw Number(std::int32_t n) {
+  const auto u = static_cast<std::uint32_t>(n);
+  return {kRegDword, std::string{static_cast<char>(u), static_cast<char>(u >> 8),
+                                 static_cast<char>(u >> 16), static_cast<char>(u >> 24)}};
+}
+
+Raw Text(const std::string& text) {
+  return {kRegSz, text + std::string(1, '\0')};
+}
+
+void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
+           const std::string& name, const Raw& value) {
+  RegHandle key = 0;
+  if (registry.CreateKey(root, path, key) != kSuccess) return;
+  registry.SetValue(key, name, value.type,
+                    reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
+                    static_cast<std::uint32_t>(value.bytes.size()));
+  registry.CloseKey(key);
+}
+
+bool FaultyRegistry::Refused(RegHandle key, char op, const std::string& name) {
+  if (!armed) return false;
+  calls.push_back({key, op, name});
+  const std::size_t n = calls.size();
+  return refuse_at != 0 && (n == refuse_at || (from_on && n > refuse_at));
+}
+
+std::int32_t FaultyRegistry::Opened(std::int32_t result, const RegHandle& key) {
+  if (result == kSuccess) open.insert(key);
+  if (armed) calls.back().handle = key;
+  return result;
+}
+
 Program::Program() {
   host.forms = &forms;
   RegisterWindows(forms, module);
+}
+
+Program::Program(const char* first_time, const char* log_off) : Program() {
+  std::map<std::string, Raw> seed = {
+      {"MustBeValidated", Number(1)}, {"UserProfiles", Number(1)},
+      {"", Text("PBrush")},           {"bmp", Text("")},
+      {"LogOffBox", Text(log_off)},   {"FirstTime", Text(first_time)}};
+  for (char c = 'a'; c <= 'f'; ++c) seed["url" + std::to_string(c - 'a' + 1)] = Text({c});
+  ForEachLocation([&](RegHandle key, const Row& row, const std::string& name) {
+    const auto it = seed.find(name);
+    const Raw raw = it != seed.end()                  ? it->second
+                    : row.storage == Storage::kNumber ? Number(name.size() % 2)
+                                                      : Text(name + "?");
+    memory.SetValue(key, name, raw.type, reinterpret_cast<const std::uint8_t*>(raw.bytes.data()),
+                    static_cast<std::uint32_t>(raw.bytes.size()));
+  });
+}
+
+Form4& Program::Load(int platform) {
+  host.platform_id = platform;
+  tweak = dynamic_cast<Form4*>(forms.Load("Form4"));
+  if (tweak == nullptr) throw std::logic_error("Form4 is not registered");
+  return *tweak;
+}
+
+void Program::Open() {
+  Start(forms);
+  if (auto* agreement = dynamic_cast<Form7*>(forms.Find("Form7"))) agreement->Command1.Click();
+  tweak = dynamic_cast<Form4*>(forms.Find("Form4"));
+}
+
+void Program::Armed(const std::function<void()>& step) {
+  registry.armed = true;
+  step();
+  registry.armed = false;
+}
+
+RegValue Program::Get(const Row& row, std::int32_t n) {
+  return module.QueryValue(KeyOf(row.key).root, std::string(KeyOf(row.key).path),
+                           ValueName(row, n));
+}
+
+void Program::ForEachLocation(
+    const std::function<void(RegHandle, const Row&, const std::string&)>& f) {
+  for (const KeyPath& k : kKeys) {
+    RegHandle key = 0;
+    memory.CreateKey(k.root, std::string(k.path), key);
+    for (const Row& row : kCatalogue)
+      for (std::int32_t n = 1; &KeyOf(row.key) == &k && n <= (row.value == "url" ? 6 : 1); ++n)
+        f(key, row, ValueName(row, n));
+    memory.CloseKey(key);
+  }
+}
+
+std::map<std::string, std::string> Program::Snapshot() {
+  std::map<std::string, std::string> out;
+  ForEachLocation([&](RegHandle key, const Row& row, const std::string& name) {
+    std::uint32_t type = 0, size = 0;
+    memory.QueryValue(key, name, &type, nullptr, &size);
+    std::string bytes(size, '\0');
+    memory.QueryValue(key, name, &type, reinterpret_cast<std::uint8_t*>(bytes.data()), &size);
+    out[std::string(KeyOf(row.key).path) + "\\" + name] = std::to_string(type) + ":" + bytes;
+  });
+  return out;
+}
+
+std::string Program::History() {
+  const Row& row = RowOf(KeyLabel::kTypedUrl, "url");
+  std::string out;
+  for (std::int32_t n = 1; n <= 6 && !IsEmptyText(Get(row, n)); ++n) out += AsText(Get(row, n));
+  return out;
 }
 
 }  // namespace quillmar::test

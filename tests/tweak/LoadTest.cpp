@@ -3,50 +3,39 @@
 #include <optional>
 
 #include "tests/support/HeadlessHost.h"
-#include "tests/support/KeyPaths.h"
-#include "tests/support/RecordingRegistry.h"
-#include "tweak/Form4.h"
 
 namespace quillmar {
 namespace {
 
 using test::kExplorer;
-using test::kProgram;
-using test::kUrls;
-using test::kUserInfo;
-
 using test::Number;
 using test::Raw;
 using test::Text;
 
-template <typename P>
-Form4& Load(P& p, int platform = 2) {
-  p.host.platform_id = platform;
-  auto* form = dynamic_cast<Form4*>(p.forms.Load("Form4"));
-  if (form == nullptr) throw std::logic_error("Form4 is not registered");
-  return *form;
+ui::CheckBox& Box(Form4& form, const char* name) {
+  return dynamic_cast<ui::CheckBox&>(*form.Find(name));
 }
 
 TEST(Load, NothingStored) {
-  for (int platform : {2, 1, 0, 3}) {
+  for (int platform : {2, 1, 3}) {
     SCOPED_TRACE(platform);
-    test::RecordingProgram p;
-    Form4& f = Load(p, platform);
+    test::Program p;
+    p.Armed([&] { p.Load(platform); });
+    const Form4& f = *p.tweak;
     const bool nt = platform == 2;
     EXPECT_EQ(platform, p.module.OsPlatform);
-    EXPECT_EQ(1, f.ChckSettings.value());
-    EXPECT_EQ(1, f.ChckHelp.value());
+    for (const char* box : {"ChckFavorites", "ChckHelp", "ChckSettings", "ChckRecentDocuments"})
+      EXPECT_EQ(1, Box(*p.tweak, box).value()) << box;
+    EXPECT_EQ(0, f.ChckHide.value());
     EXPECT_EQ(nt, f.ChckHelp.enabled());
     EXPECT_EQ(nt, f.ChckMyDocuments.enabled());
     EXPECT_EQ("32", f.Txtpix.text());
     EXPECT_EQ(32, f.Slider1.value());
-    EXPECT_EQ("", f.TxtName.text());
-    EXPECT_EQ("", f.TxtCompany.text());
-    EXPECT_EQ(0, f.List1.ListCount());
-    EXPECT_EQ(0, p.module.TypedUrlCount);
+    EXPECT_EQ("", f.TxtName.text() + f.TxtCompany.text());
+    EXPECT_EQ(0, f.List1.ListCount() + p.module.TypedUrlCount);
     EXPECT_TRUE(f.OptPrompt1.value());
     EXPECT_EQ(0, p.host.Count("MsgBox"));
-    for (const auto& a : p.registry.log) EXPECT_EQ('R', a.op) << a.name;
+    for (const auto& call : p.registry.calls) EXPECT_TRUE(call.op != 'W' && call.op != 'D');
   }
 }
 
@@ -73,115 +62,155 @@ TEST(Load, DocumentsGroupEndStates) {
       for (int i = 0; i < 3; ++i)
         if (c.values[i] == 1 || i == 1)
           test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c.values[i]));
-      Form4& f = Load(p, platform);
+      Form4& f = p.Load(platform);
       const int* want = platform == 2 ? c.nt : c.nine_x;
       EXPECT_EQ(want[0], f.ChckDocuments.value());
       EXPECT_EQ(want[1], f.ChckMyDocuments.value());
       EXPECT_EQ(want[2], f.ChckRecentDocuments.value());
-      EXPECT_EQ(platform == 2, f.ChckMyDocuments.enabled());
     }
+  }
+}
+
+// End states that come only from the order of the steps and the rules they start.
+TEST(Load, OrderConsequences) {
+  struct Case {
+    std::vector<const char*> ones;  // Explorer policy values stored as 1
+    bool validated;                 // MustBeValidated 1, without UserProfiles
+    std::map<const char*, int> states;
+  };
+  const Case cases[] = {
+      {{"NoSetFolders", "NoSetTaskbar", "NoFolderOptions", "NoSetActiveDesktop", "NoWindowsUpdate"},
+       false,
+       {{"ChckSettings", 0}}},
+      {{"NoActiveDesktop"}, false, {{"ChckActiveDesktop", 1}, {"ChckADFeature", 1}}},
+      {{"ClearRecentDocsOnExit"}, false, {{"ChckRecentDocuments", 1}}},
+      {{}, true, {{"ChckDisableCancelButton", 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.states.begin()->first);
+    test::Program p;
+    for (const char* name : c.ones)
+      test::Store(p.registry, kCurrentUser, kExplorer, name, Number(1));
+    if (c.validated)
+      test::Store(p.registry, kLocalMachine, test::kLogon, "MustBeValidated", Number(1));
+    Form4& form = p.Load();
+    for (const auto& [box, state] : c.states) EXPECT_EQ(state, Box(form, box).value()) << box;
+    EXPECT_EQ(c.validated ? 1 : 0, p.host.Count("MsgBox"));
+    EXPECT_EQ(c.validated ? 1 : 0, p.host.Count("MsgBox: At least one user profile must be"));
   }
 }
 
 TEST(Load, IconSize) {
   struct Case {
-    const char* label;
     std::optional<Raw> stored;
     const char* text;
     int slider;
   };
   const Case cases[] = {
-      {"missing", std::nullopt, "32", 32},
-      {"number 48", Number(48), "48", 48},
-      {"text with a blank", Text(" 48"), "48", 48},
-      {"text 101", Text("101"), "101", 0},
-      {"fraction up", Text("47.6"), "48", 48},
-      {"half to even", Text("2.5"), "2", 2},
-      {"fraction past 100", Text("100.6"), "100.6", 0},
-      {"junk", Text("4.5.6"), "4.5.6", 0},
-      {"empty text", Text(""), "32", 32},
+      {std::nullopt, "32", 32}, {Number(48), "48", 48},      {Text("101"), "101", 0},
+      {Text("47.6"), "48", 48}, {Text("2.5"), "2", 2},       {Text("4.5.6"), "4.5.6", 0},
+      {Text(""), "32", 32},     {Text("100.6"), "100.6", 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
+    SCOPED_TRACE(c.text);
     test::Program p;
     if (c.stored)
-      test::Store(p.registry, kCurrentUser, "Control Panel\\Desktop\\WindowMetrics",
-                  "Shell Icon Size", *c.stored);
-    Form4& f = Load(p);
+      test::Store(p.registry, kCurrentUser, test::kMetrics, "Shell Icon Size", *c.stored);
+    Form4& f = p.Load();
     EXPECT_EQ(c.text, f.Txtpix.text());
     EXPECT_EQ(c.slider, f.Slider1.value());
-    EXPECT_EQ(0, p.host.Count("MsgBox")) << "the load never checks the size";
   }
 }
 
-TEST(Load, TypedUrlsEndAtTheFirstGap) {
+TEST(Load, LogOffChoiceAndTexts) {
   struct Case {
-    const char* label;
-    std::vector<std::pair<const char*, Raw>> stored;
-    std::vector<std::string> items;
-  };
-  const Case cases[] = {
-      {"url1, url2, url4",
-       {{"url1", Text("a.example")}, {"url2", Text("b.example")}, {"url4", Text("d.example")}},
-       {"a.example", "b.example"}},
-      {"no url1", {{"url2", Text("b.example")}}, {}},
-      {"a number", {{"url1", Number(42)}, {"url2", Text("12345")}}, {"42", "12345"}},
-      {"leading zero is another name", {{"url01", Text("a.example")}}, {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
-    test::Program p;
-    for (const auto& [name, raw] : c.stored)
-      test::Store(p.registry, kCurrentUser, kUrls, name, raw);
-    Form4& f = Load(p);
-    std::vector<std::string> items;
-    for (int i = 0; i < f.List1.ListCount(); ++i) items.push_back(f.List1.List(i));
-    EXPECT_EQ(c.items, items);
-    EXPECT_EQ(static_cast<std::int32_t>(c.items.size()), p.module.TypedUrlCount);
-  }
-}
-
-TEST(Load, TextsAndLogOffChoice) {
-  struct Case {
-    const char* label;
-    std::optional<Raw> log_off;
-    std::optional<Raw> name;
+    std::optional<Raw> log_off, name;
     int selected;  // 0 OptPrompt1, 1 OptDontPromptAndLogOff1, 2 OptDontPromptAndDontLogOff1
-    const char* name_text;
+    const char* text;
   };
   const Case cases[] = {
-      {"Prompt", Text("Prompt"), Text("Ann Smith"), 0, "Ann Smith"},
-      {"NoPromptLogOff", Text("NoPromptLogOff"), Number(7), 1, "7"},
-      {"NoPromptNoLogOff", Text("NoPromptNoLogOff"), std::nullopt, 2, ""},
-      {"lower case", Text("noPromptNoLogOff"), Text(" padded "), 0, " padded "},
-      {"missing", std::nullopt, Raw{kRegBinary, "Ann"}, 0, ""},
-      {"a number", Number(1), Text(""), 0, ""},
+      {Text("Prompt"), Text("Ann Smith"), 0, "Ann Smith"},
+      {Text("NoPromptLogOff"), Number(7), 1, "7"},
+      {Text("NoPromptNoLogOff"), std::nullopt, 2, ""},
+      {Text("noPromptNoLogOff"), Text(" padded "), 0, " padded "},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
+    SCOPED_TRACE(c.text);
     test::Program p;
-    if (c.log_off) test::Store(p.registry, kCurrentUser, kProgram, "LogOffBox", *c.log_off);
-    if (c.name) {
-      test::Store(p.registry, kCurrentUser, kUserInfo, "DefName", *c.name);
-      test::Store(p.registry, kCurrentUser, kUserInfo, "DefCompany", *c.name);
-    }
-    test::Store(p.registry, kLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
-                "RegisteredOwner", Text("Owner"));
-    Form4& f = Load(p);
+    if (c.log_off) test::Store(p.registry, kCurrentUser, test::kProgram, "LogOffBox", *c.log_off);
+    for (const char* value : {"DefName", "DefCompany"})
+      if (c.name) test::Store(p.registry, kCurrentUser, test::kUserInfo, value, *c.name);
+    test::Store(p.registry, kLocalMachine, test::kVersion, "RegisteredOwner", Text("Owner"));
+    Form4& f = p.Load();
     const ui::OptionButton* options[] = {&f.OptPrompt1, &f.OptDontPromptAndLogOff1,
                                          &f.OptDontPromptAndDontLogOff1};
     for (int i = 0; i < 3; ++i) EXPECT_EQ(i == c.selected, options[i]->value()) << i;
-    EXPECT_EQ(c.name_text, f.TxtName.text());
-    EXPECT_EQ(c.name_text, f.TxtCompany.text());
+    EXPECT_EQ(c.text, f.TxtName.text());
+    EXPECT_EQ(c.text, f.TxtCompany.text());
   }
 }
 
-// The user-profile check runs during the load too, with its message.
-TEST(Load, CancelButtonRestrictionNeedsUserProfiles) {
+// A few boxes of each rule and key, as the settings are documented for users: loaded from each
+// stored form, then applied unchanged.
+TEST(Catalogue, BoxesLoadAndApply) {
+  struct Sample {
+    const char* control;
+    RegHandle root;
+    const char* path;
+    const char* value;
+    bool show_item;
+  };
+  const Sample samples[] = {
+      {"ChckFind", kCurrentUser, kExplorer, "NoFind", true},
+      {"ChckRecentDocuments", kCurrentUser, kExplorer, "NoRecentDocsHistory", true},
+      {"ChckDontSave", kCurrentUser, kExplorer, "NoSaveSettings", false},
+      {"ChckDisableRegistry", kCurrentUser, test::kSystem, "DisableRegistryTools", false},
+      {"ChckDisableCancelButton", kLocalMachine, test::kLogon, "MustBeValidated", false},
+      {"ChckDenyUserProfiles", kCurrentUser, test::kSystem, "NoProfilePage", false},
+  };
+  const std::pair<std::optional<Raw>, bool> forms[] = {{Number(1), true},
+                                                       {Text(" 1 "), true},
+                                                       {Number(257), false},
+                                                       {Text("yes"), false},
+                                                       {std::nullopt, false}};
+  for (const Sample& s : samples) {
+    for (std::size_t i = 0; i < std::size(forms); ++i) {
+      SCOPED_TRACE(std::string(s.control) + ", stored form " + std::to_string(i));
+      const auto& [raw, one] = forms[i];
+      test::Program p;
+      test::Store(p.registry, kLocalMachine, test::kLogon, "UserProfiles", Number(1));
+      if (raw) test::Store(p.registry, s.root, s.path, s.value, *raw);
+      Form4& f = p.Load();
+      EXPECT_EQ(one != s.show_item ? 1 : 0, Box(f, s.control).value());
+      f.BtnApply.Click();
+      EXPECT_EQ(RegValue(one ? 1 : 0), p.module.QueryValue(s.root, s.path, s.value));
+      EXPECT_EQ(p.module.QueryValue(kCurrentUser, kExplorer, "NoRecentDocsHistory"),
+                p.module.QueryValue(kCurrentUser, kExplorer, "ClearRecentDocsOnExit"));
+    }
+  }
+}
+
+// Every row names a control that the window has, of the kind its routine works on.
+TEST(Catalogue, EveryRowHasItsControl) {
+  const std::map<Routine, ui::Kind> kinds = {
+      {Routine::kBox, ui::Kind::kCheckBox},
+      {Routine::kActiveDesktopOverride, ui::Kind::kCheckBox},
+      {Routine::kIconSize, ui::Kind::kTextBox},
+      {Routine::kBitmapType, ui::Kind::kCheckBox},
+      {Routine::kBitmapIcon, ui::Kind::kCheckBox},
+      {Routine::kSavedBitmapType, ui::Kind::kCheckBox},
+      {Routine::kText, ui::Kind::kTextBox},
+      {Routine::kTypedUrls, ui::Kind::kListBox},
+      {Routine::kLogOffChoice, ui::Kind::kOptionButton},
+  };
   test::Program p;
-  test::Store(p.registry, kLocalMachine, "Network\\Logon", "MustBeValidated", Number(1));
-  EXPECT_EQ(0, Load(p).ChckDisableCancelButton.value());
-  EXPECT_EQ(1, p.host.Count("MsgBox: At least one user profile must be created"));
+  const Form4& form = p.Load();
+  for (const Row& row : kCatalogue) {
+    if (row.routine == Routine::kElsewhere) continue;
+    const ui::Control* control = form.Find(row.control);
+    ASSERT_NE(nullptr, control) << row.control;
+    EXPECT_EQ(kinds.at(row.routine), control->kind()) << row.control;
+  }
 }
 
 }  // namespace
