@@ -18,16 +18,6 @@ int HeadlessHost::Count(const std::string& prefix) const {
   return n;
 }
 
-Raw Number(std::int32_t n) {
-  const auto u = static_cast<std::uint32_t>(n);
-  return {kRegDword, std::string{static_cast<char>(u), static_cast<char>(u >> 8),
-                                 static_cast<char>(u >> 16), static_cast<char>(u >> 24)}};
-}
-
-Raw Text(const std::string& text) {
-  return {kRegSz, text + std::string(1, '\0')};
-}
-
 void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
            const std::string& name, const Raw& value) {
   RegHandle key = 0;
@@ -36,19 +26,6 @@ void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
                     reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
                     static_cast<std::uint32_t>(value.bytes.size()));
   registry.CloseKey(key);
-}
-
-bool FaultyRegistry::Refused(RegHandle key, char op, const std::string& name) {
-  if (!armed) return false;
-  calls.push_back({key, op, name});
-  const std::size_t n = calls.size();
-  return refuse_at != 0 && (n == refuse_at || (from_on && n > refuse_at));
-}
-
-std::int32_t FaultyRegistry::Opened(std::int32_t result, const RegHandle& key) {
-  if (result == kSuccess) open.insert(key);
-  if (armed) calls.back().handle = key;
-  return result;
 }
 
 Program::Program() {
@@ -72,28 +49,10 @@ Program::Program(const char* first_time, const char* log_off) : Program() {
   });
 }
 
-Form4& Program::Load(int platform) {
-  host.platform_id = platform;
-  tweak = dynamic_cast<Form4*>(forms.Load("Form4"));
-  if (tweak == nullptr) throw std::logic_error("Form4 is not registered");
-  return *tweak;
-}
-
 void Program::Open() {
   Start(forms);
   if (auto* agreement = dynamic_cast<Form7*>(forms.Find("Form7"))) agreement->Command1.Click();
   tweak = dynamic_cast<Form4*>(forms.Find("Form4"));
-}
-
-void Program::Armed(const std::function<void()>& step) {
-  registry.armed = true;
-  step();
-  registry.armed = false;
-}
-
-RegValue Program::Get(const Row& row, std::int32_t n) {
-  return module.QueryValue(KeyOf(row.key).root, std::string(KeyOf(row.key).path),
-                           ValueName(row, n));
 }
 
 void Program::ForEachLocation(

@@ -58,8 +58,14 @@ struct Raw {
   std::uint32_t type;
   std::string bytes;
 };
-Raw Number(std::int32_t n);
-Raw Text(const std::string& text);
+inline Raw Number(std::int32_t n) {
+  const auto u = static_cast<std::uint32_t>(n);
+  return {kRegDword, std::string{static_cast<char>(u), static_cast<char>(u >> 8),
+                                 static_cast<char>(u >> 16), static_cast<char>(u >> 24)}};
+}
+inline Raw Text(const std::string& text) {
+  return {kRegSz, text + std::string(1, '\0')};
+}
 void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
            const std::string& name, const Raw& value);
 
@@ -105,8 +111,16 @@ class FaultyRegistry final : public RegistryBackend {
   std::set<RegHandle> open;
 
  private:
-  bool Refused(RegHandle key, char op, const std::string& name = {});
-  std::int32_t Opened(std::int32_t result, const RegHandle& key);
+  bool Refused(RegHandle key, char op, const std::string& name = {}) {
+    if (armed) calls.push_back({key, op, name});
+    const std::size_t n = calls.size();
+    return armed && refuse_at != 0 && (n == refuse_at || (from_on && n > refuse_at));
+  }
+  std::int32_t Opened(std::int32_t result, const RegHandle& key) {
+    if (result == kSuccess) open.insert(key);
+    if (armed) calls.back().handle = key;
+    return result;
+  }
   RegistryBackend& inner_;
 };
 
@@ -122,10 +136,21 @@ struct Program {
   ui::Forms forms{host};
   Form4* tweak = nullptr;
 
-  Form4& Load(int platform = 2);  // the tweak window alone, on that platform
-  void Open();                    // start-up, answering the agreement with Yes
-  void Armed(const std::function<void()>& step);
-  RegValue Get(const Row& row, std::int32_t n = 0);
+  // The tweak window alone, on that platform.
+  Form4& Load(int platform = 2) {
+    host.platform_id = platform;
+    return *(tweak = &dynamic_cast<Form4&>(*forms.Load("Form4")));
+  }
+  void Open();  // start-up, answering the agreement with Yes
+  void Armed(const std::function<void()>& step) {
+    registry.armed = true;
+    step();
+    registry.armed = false;
+  }
+  RegValue Get(const Row& row, std::int32_t n = 0) {
+    return module.QueryValue(KeyOf(row.key).root, std::string(KeyOf(row.key).path),
+                             ValueName(row, n));
+  }
   // Every location, url1 to url6 for the typed URLs, each key opened once.
   void ForEachLocation(const std::function<void(RegHandle, const Row&, const std::string&)>& f);
   // Every location, by "path\name", with its raw type and bytes.

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
+#include <sstream>
 
 #include "tests/support/HeadlessHost.h"
 
@@ -16,10 +19,12 @@ ui::CheckBox& Box(Form4& form, const char* name) {
   return dynamic_cast<ui::CheckBox&>(*form.Find(name));
 }
 
-TEST(Load, NothingStored) {
+// Nothing stored but a log-off choice in the wrong case.
+TEST(Load, Defaults) {
   for (int platform : {2, 1, 3}) {
     SCOPED_TRACE(platform);
     test::Program p;
+    test::Store(p.registry, kCurrentUser, test::kProgram, "LogOffBox", Text("noPromptNoLogOff"));
     p.Armed([&] { p.Load(platform); });
     const Form4& f = *p.tweak;
     const bool nt = platform == 2;
@@ -39,119 +44,92 @@ TEST(Load, NothingStored) {
   }
 }
 
-// States of ChckDocuments, ChckMyDocuments, ChckRecentDocuments after the load.
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), {}};
+}
+
+// The states of the controls named, one word each: a box's state, a text, a slider's value.
+std::string States(const Form4& form, const std::string& names) {
+  std::string out;
+  for (const std::string& name : Words(names)) {
+    const ui::Control* c = form.Find(name);
+    if (const auto* box = dynamic_cast<const ui::CheckBox*>(c)) out += std::to_string(box->value());
+    if (const auto* text = dynamic_cast<const ui::TextBox*>(c)) out += text->text();
+    if (const auto* slider = dynamic_cast<const ui::Slider*>(c))
+      out += std::to_string(slider->value());
+    out += name == Words(names).back() ? "" : " ";
+  }
+  return out;
+}
+
+// ChckDocuments, ChckMyDocuments, ChckRecentDocuments after the load.
 TEST(Load, DocumentsGroupEndStates) {
-  struct Case {
-    int values[3];  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory: 1 or anything else
-    int nt[3];
-    int nine_x[3];
-  };
-  const Case cases[] = {
-      {{0, 0, 0}, {1, 1, 1}, {1, 1, 1}}, {{0, 0, 1}, {1, 1, 0}, {1, 1, 0}},
-      {{0, 1, 0}, {1, 0, 1}, {1, 0, 1}}, {{0, 1, 1}, {0, 0, 0}, {1, 0, 0}},
-      {{1, 0, 0}, {1, 1, 1}, {1, 2, 1}}, {{1, 0, 1}, {1, 1, 0}, {0, 1, 0}},
-      {{1, 1, 0}, {1, 0, 1}, {1, 2, 1}}, {{1, 1, 1}, {0, 0, 0}, {0, 0, 0}},
-  };
+  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory (1 or else), then NT and 9x states.
+  const char* cases[][3] = {{"000", "1 1 1", "1 1 1"}, {"001", "1 1 0", "1 1 0"},
+                            {"010", "1 0 1", "1 0 1"}, {"011", "0 0 0", "1 0 0"},
+                            {"100", "1 1 1", "1 2 1"}, {"101", "1 1 0", "0 1 0"},
+                            {"110", "1 0 1", "1 2 1"}, {"111", "0 0 0", "0 0 0"}};
   const char* names[] = {"NoRecentDocsMenu", "NoSMMyDocs", "NoRecentDocsHistory"};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     for (int platform : {2, 1}) {
-      SCOPED_TRACE(std::to_string(c.values[0]) + std::to_string(c.values[1]) +
-                   std::to_string(c.values[2]) + " on " + std::to_string(platform));
+      SCOPED_TRACE(std::string(c[0]) + " on " + std::to_string(platform));
       test::Program p;
       // A value other than 1 is the number 0 for the middle one, and missing for the others.
       for (int i = 0; i < 3; ++i)
-        if (c.values[i] == 1 || i == 1)
-          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c.values[i]));
-      Form4& f = p.Load(platform);
-      const int* want = platform == 2 ? c.nt : c.nine_x;
-      EXPECT_EQ(want[0], f.ChckDocuments.value());
-      EXPECT_EQ(want[1], f.ChckMyDocuments.value());
-      EXPECT_EQ(want[2], f.ChckRecentDocuments.value());
+        if (c[0][i] == '1' || i == 1)
+          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[0][i] - '0'));
+      EXPECT_EQ(platform == 2 ? c[1] : c[2],
+                States(p.Load(platform), "ChckDocuments ChckMyDocuments ChckRecentDocuments"));
     }
   }
 }
 
-// End states that come only from the order of the steps and the rules they start.
-TEST(Load, OrderConsequences) {
+// End states that come only from the order of the steps and the rules they start, and the icon
+// size, whose text sets the slider where it can.
+TEST(Load, Consequences) {
   struct Case {
-    std::vector<const char*> ones;  // Explorer policy values stored as 1
-    bool validated;                 // MustBeValidated 1, without UserProfiles
-    std::map<const char*, int> states;
+    char key;           // Explorer policy, Network logon or window Metrics
+    const char* names;  // each holding the value
+    Raw value;
+    const char* controls;
+    const char* states;
   };
   const Case cases[] = {
-      {{"NoSetFolders", "NoSetTaskbar", "NoFolderOptions", "NoSetActiveDesktop", "NoWindowsUpdate"},
-       false,
-       {{"ChckSettings", 0}}},
-      {{"NoActiveDesktop"}, false, {{"ChckActiveDesktop", 1}, {"ChckADFeature", 1}}},
-      {{"ClearRecentDocsOnExit"}, false, {{"ChckRecentDocuments", 1}}},
-      {{}, true, {{"ChckDisableCancelButton", 0}}},
+      {'E', "NoSetFolders NoSetTaskbar NoFolderOptions NoSetActiveDesktop NoWindowsUpdate",
+       Number(1), "ChckSettings", "0"},
+      {'E', "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
+      {'E', "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
+      {'N', "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
+      {'M', "", Number(0), "Txtpix Slider1", "32 32"},
+      {'M', "Shell_Icon_Size", Number(48), "Txtpix Slider1", "48 48"},
+      {'M', "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
+      {'M', "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
+      {'M', "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
+      {'M', "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
+      {'M', "Shell_Icon_Size", Text(""), "Txtpix Slider1", "32 32"},
+      {'M', "Shell_Icon_Size", Text("100.6"), "Txtpix Slider1", "100.6 0"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.states.begin()->first);
+    SCOPED_TRACE(std::string(c.controls) + " " + c.states);
     test::Program p;
-    for (const char* name : c.ones)
-      test::Store(p.registry, kCurrentUser, kExplorer, name, Number(1));
-    if (c.validated)
-      test::Store(p.registry, kLocalMachine, test::kLogon, "MustBeValidated", Number(1));
-    Form4& form = p.Load();
-    for (const auto& [box, state] : c.states) EXPECT_EQ(state, Box(form, box).value()) << box;
-    EXPECT_EQ(c.validated ? 1 : 0, p.host.Count("MsgBox"));
-    EXPECT_EQ(c.validated ? 1 : 0, p.host.Count("MsgBox: At least one user profile must be"));
+    for (std::string name : Words(c.names)) {
+      std::replace(name.begin(), name.end(), '_', ' ');
+      test::Store(p.registry, c.key == 'N' ? kLocalMachine : kCurrentUser,
+                  c.key == 'E'   ? kExplorer
+                  : c.key == 'N' ? test::kLogon
+                                 : test::kMetrics,
+                  name, c.value);
+    }
+    EXPECT_EQ(c.states, States(p.Load(), c.controls));
+    // The only message the load may show is the user-profile message, when its box is checked.
+    EXPECT_EQ(c.key == 'N' ? 1 : 0, p.host.Count("MsgBox"));
+    EXPECT_EQ(c.key == 'N' ? 1 : 0, p.host.Count("MsgBox: At least one user profile must be"));
   }
 }
 
-TEST(Load, IconSize) {
-  struct Case {
-    std::optional<Raw> stored;
-    const char* text;
-    int slider;
-  };
-  const Case cases[] = {
-      {std::nullopt, "32", 32}, {Number(48), "48", 48},      {Text("101"), "101", 0},
-      {Text("47.6"), "48", 48}, {Text("2.5"), "2", 2},       {Text("4.5.6"), "4.5.6", 0},
-      {Text(""), "32", 32},     {Text("100.6"), "100.6", 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    test::Program p;
-    if (c.stored)
-      test::Store(p.registry, kCurrentUser, test::kMetrics, "Shell Icon Size", *c.stored);
-    Form4& f = p.Load();
-    EXPECT_EQ(c.text, f.Txtpix.text());
-    EXPECT_EQ(c.slider, f.Slider1.value());
-  }
-}
-
-TEST(Load, LogOffChoiceAndTexts) {
-  struct Case {
-    std::optional<Raw> log_off, name;
-    int selected;  // 0 OptPrompt1, 1 OptDontPromptAndLogOff1, 2 OptDontPromptAndDontLogOff1
-    const char* text;
-  };
-  const Case cases[] = {
-      {Text("Prompt"), Text("Ann Smith"), 0, "Ann Smith"},
-      {Text("NoPromptLogOff"), Number(7), 1, "7"},
-      {Text("NoPromptNoLogOff"), std::nullopt, 2, ""},
-      {Text("noPromptNoLogOff"), Text(" padded "), 0, " padded "},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    test::Program p;
-    if (c.log_off) test::Store(p.registry, kCurrentUser, test::kProgram, "LogOffBox", *c.log_off);
-    for (const char* value : {"DefName", "DefCompany"})
-      if (c.name) test::Store(p.registry, kCurrentUser, test::kUserInfo, value, *c.name);
-    test::Store(p.registry, kLocalMachine, test::kVersion, "RegisteredOwner", Text("Owner"));
-    Form4& f = p.Load();
-    const ui::OptionButton* options[] = {&f.OptPrompt1, &f.OptDontPromptAndLogOff1,
-                                         &f.OptDontPromptAndDontLogOff1};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(i == c.selected, options[i]->value()) << i;
-    EXPECT_EQ(c.text, f.TxtName.text());
-    EXPECT_EQ(c.text, f.TxtCompany.text());
-  }
-}
-
-// A few boxes of each rule and key, as the settings are documented for users: loaded from each
-// stored form, then applied unchanged.
+// A box of each rule and key, as documented for users: loaded from each stored form, then applied
+// unchanged. The recent documents are also cleared at logoff exactly when their history is off.
 TEST(Catalogue, BoxesLoadAndApply) {
   struct Sample {
     const char* control;
@@ -161,25 +139,19 @@ TEST(Catalogue, BoxesLoadAndApply) {
     bool show_item;
   };
   const Sample samples[] = {
-      {"ChckFind", kCurrentUser, kExplorer, "NoFind", true},
       {"ChckRecentDocuments", kCurrentUser, kExplorer, "NoRecentDocsHistory", true},
-      {"ChckDontSave", kCurrentUser, kExplorer, "NoSaveSettings", false},
+      {"ChckFind", kCurrentUser, kExplorer, "NoFind", true},
       {"ChckDisableRegistry", kCurrentUser, test::kSystem, "DisableRegistryTools", false},
       {"ChckDisableCancelButton", kLocalMachine, test::kLogon, "MustBeValidated", false},
-      {"ChckDenyUserProfiles", kCurrentUser, test::kSystem, "NoProfilePage", false},
   };
-  const std::pair<std::optional<Raw>, bool> forms[] = {{Number(1), true},
-                                                       {Text(" 1 "), true},
-                                                       {Number(257), false},
-                                                       {Text("yes"), false},
-                                                       {std::nullopt, false}};
+  const Raw forms[] = {Number(1), Text(" 1 "), Number(257), Text("yes"), Text("")};  // 2 ones
   for (const Sample& s : samples) {
-    for (std::size_t i = 0; i < std::size(forms); ++i) {
+    for (int i = 0; i < 5; ++i) {
       SCOPED_TRACE(std::string(s.control) + ", stored form " + std::to_string(i));
-      const auto& [raw, one] = forms[i];
+      const bool one = i < 2;
       test::Program p;
       test::Store(p.registry, kLocalMachine, test::kLogon, "UserProfiles", Number(1));
-      if (raw) test::Store(p.registry, s.root, s.path, s.value, *raw);
+      test::Store(p.registry, s.root, s.path, s.value, forms[i]);
       Form4& f = p.Load();
       EXPECT_EQ(one != s.show_item ? 1 : 0, Box(f, s.control).value());
       f.BtnApply.Click();
@@ -192,24 +164,16 @@ TEST(Catalogue, BoxesLoadAndApply) {
 
 // Every row names a control that the window has, of the kind its routine works on.
 TEST(Catalogue, EveryRowHasItsControl) {
-  const std::map<Routine, ui::Kind> kinds = {
-      {Routine::kBox, ui::Kind::kCheckBox},
-      {Routine::kActiveDesktopOverride, ui::Kind::kCheckBox},
-      {Routine::kIconSize, ui::Kind::kTextBox},
-      {Routine::kBitmapType, ui::Kind::kCheckBox},
-      {Routine::kBitmapIcon, ui::Kind::kCheckBox},
-      {Routine::kSavedBitmapType, ui::Kind::kCheckBox},
-      {Routine::kText, ui::Kind::kTextBox},
-      {Routine::kTypedUrls, ui::Kind::kListBox},
-      {Routine::kLogOffChoice, ui::Kind::kOptionButton},
-  };
+  using enum ui::Kind;
+  const ui::Kind kinds[] = {kCheckBox, kCheckBox, kTextBox, kCheckBox,    kCheckBox,
+                            kCheckBox, kTextBox,  kListBox, kOptionButton};  // by Routine
   test::Program p;
   const Form4& form = p.Load();
   for (const Row& row : kCatalogue) {
     if (row.routine == Routine::kElsewhere) continue;
     const ui::Control* control = form.Find(row.control);
     ASSERT_NE(nullptr, control) << row.control;
-    EXPECT_EQ(kinds.at(row.routine), control->kind()) << row.control;
+    EXPECT_EQ(kinds[static_cast<int>(row.routine)], control->kind()) << row.control;
   }
 }
 
