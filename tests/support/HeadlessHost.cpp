@@ -79,6 +79,18 @@ std::map<std::string, std::string> Program::Snapshot() {
   return out;
 }
 
+std::string Program::Values(RegHandle root, const char* path,
+                            std::initializer_list<const char*> names) {
+  std::string out;
+  for (const char* name : names) {
+    const RegValue v = module.QueryValue(root, path, name);
+    out += std::string(out.empty() ? "" : " ") +
+           (std::holds_alternative<std::int32_t>(v) ? "#" : "") +
+           (IsEmptyText(v) ? "." : AsText(v));
+  }
+  return out;
+}
+
 std::string Program::History() {
   const Row& row = RowOf(KeyLabel::kTypedUrl, "url");
   std::string out;

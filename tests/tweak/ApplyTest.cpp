@@ -13,12 +13,6 @@ using test::kUrls;
 using test::kVersion;
 using test::Text;
 
-const RegValue kMissing = std::string();
-
-RegValue S(const char* text) {
-  return std::string(text);
-}
-
 TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
   struct Case {
     int feature, item, other_children;
@@ -40,10 +34,9 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
     f.ChckActiveDesktop.SetValue(c.item);
     f.ChckADFeature.SetValue(c.feature);
     f.BtnApply.Click();
-    EXPECT_EQ(RegValue(c.no_active_desktop),
-              p.module.QueryValue(kCurrentUser, kExplorer, "NoActiveDesktop"));
-    EXPECT_EQ(RegValue(c.no_set_active_desktop),
-              p.module.QueryValue(kCurrentUser, kExplorer, "NoSetActiveDesktop"));
+    EXPECT_EQ(
+        "#" + std::to_string(c.no_active_desktop) + " #" + std::to_string(c.no_set_active_desktop),
+        p.Values(kCurrentUser, kExplorer, {"NoActiveDesktop", "NoSetActiveDesktop"}));
     EXPECT_EQ(c.item_after, f.ChckActiveDesktop.value());
     EXPECT_EQ(c.settings_after, f.ChckSettings.value());
     EXPECT_EQ(std::vector<std::string>{}, p.host.events) << "no message, and no log-off";
@@ -55,19 +48,19 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
 TEST(Apply, Texts) {
   struct Case {
     const char *name, *company, *size;
-    RegValue def_name, owner, organization, stored_size;
+    const char* after;  // DefName, DefCompany, RegisteredOwner, RegisteredOrganization, the size
   };
   const Case cases[] = {
-      {"", "", "", S(""), S("Old owner"), S("Old org"), S("")},
-      {"   ", "Acme", " 48", S(""), S("Old owner"), S("Acme"), S("48")},
-      {" Bob ", "", "big", S("Bob"), S("Bob"), S("Old org"), S("big")},
-      {"007", "42", "-1", S("007"), S("007"), S("42"), S("-1")},
+      {"", "", "", ". . Owner Org ."},
+      {"   ", "Acme", " 48", ". Acme Owner Acme 48"},
+      {" Bob ", "", "big", "Bob . Bob Org big"},
+      {"007", "42", "-1", "007 42 007 42 -1"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string("'") + c.name + "', '" + c.company + "'");
+    SCOPED_TRACE(c.after);
     test::Program p;
-    test::Store(p.registry, kLocalMachine, kVersion, "RegisteredOwner", Text("Old owner"));
-    test::Store(p.registry, kLocalMachine, kVersion, "RegisteredOrganization", Text("Old org"));
+    test::Store(p.registry, kLocalMachine, kVersion, "RegisteredOwner", Text("Owner"));
+    test::Store(p.registry, kLocalMachine, kVersion, "RegisteredOrganization", Text("Org"));
     test::Store(p.registry, kCurrentUser, test::kUserInfo, "DefName", Text("Loaded"));
     Form4& f = p.Load();
     EXPECT_EQ("Loaded", f.TxtName.text());
@@ -75,17 +68,15 @@ TEST(Apply, Texts) {
     f.TxtCompany.SetText(c.company);
     f.Txtpix.SetText(c.size);
     p.host.answer_modal = [&](ui::Window&) {
-      EXPECT_EQ(S("Prompt"), p.module.QueryValue(kCurrentUser, kProgram, "LogOffBox"));
+      EXPECT_EQ("Prompt", p.Values(kCurrentUser, kProgram, {"LogOffBox"}));
     };
     f.BtnApply.Click();
     EXPECT_EQ((std::vector<std::string>{"Beep", "ShowModal: Form5", "Close: Form5"}),
               p.host.events);
-    EXPECT_EQ(c.def_name, p.module.QueryValue(kCurrentUser, test::kUserInfo, "DefName"));
-    EXPECT_EQ(S(c.company), p.module.QueryValue(kCurrentUser, test::kUserInfo, "DefCompany"));
-    EXPECT_EQ(c.owner, p.module.QueryValue(kLocalMachine, kVersion, "RegisteredOwner"));
-    EXPECT_EQ(c.organization,
-              p.module.QueryValue(kLocalMachine, kVersion, "RegisteredOrganization"));
-    EXPECT_EQ(c.stored_size, p.module.QueryValue(kCurrentUser, test::kMetrics, "Shell Icon Size"));
+    EXPECT_EQ(c.after,
+              p.Values(kCurrentUser, test::kUserInfo, {"DefName", "DefCompany"}) + " " +
+                  p.Values(kLocalMachine, kVersion, {"RegisteredOwner", "RegisteredOrganization"}) +
+                  " " + p.Values(kCurrentUser, test::kMetrics, {"Shell Icon Size"}));
   }
 }
 
@@ -96,7 +87,7 @@ TEST(Apply, ThumbnailSequence) {
   test::Store(p.registry, kClassesRoot, ".bmp", "", Text("PBrush"));
   test::Store(p.registry, kClassesRoot, "Paint.Picture\\DefaultIcon", "", Text("pbrush.exe,1"));
   for (const auto& [box, after] :
-       std::vector<std::pair<int, const char*>>{{2, "PBrush pbrush.exe,1  0"},
+       std::vector<std::pair<int, const char*>>{{2, "PBrush pbrush.exe,1 . 0"},
                                                 {1, "Paint.Picture %1 PBrush 1"},
                                                 {1, "Paint.Picture %1 PBrush 1"},
                                                 {0, "PBrush %1 PBrush 0"},
@@ -106,11 +97,10 @@ TEST(Apply, ThumbnailSequence) {
     p.forms.Close(*p.tweak);
     const int reloads_as = p.Load().ChckThumbnails.value();
     p.forms.Close(*p.tweak);
-    EXPECT_EQ(after,
-              AsText(p.module.QueryValue(kClassesRoot, ".bmp", "")) + " " +
-                  AsText(p.module.QueryValue(kClassesRoot, "Paint.Picture\\DefaultIcon", "")) +
-                  " " + AsText(p.module.QueryValue(kCurrentUser, kProgram, "bmp")) + " " +
-                  std::to_string(reloads_as));
+    EXPECT_EQ(after, p.Values(kClassesRoot, ".bmp", {""}) + " " +
+                         p.Values(kClassesRoot, "Paint.Picture\\DefaultIcon", {""}) + " " +
+                         p.Values(kCurrentUser, kProgram, {"bmp"}) + " " +
+                         std::to_string(reloads_as));
   }
 }
 
@@ -120,13 +110,13 @@ TEST(Apply, TypedUrlHistory) {
     const char* stored;  // url1, url2, ... as one letter each; '.' none, a digit stored as a number
     const char* items;
     std::vector<int> deleted;  // list positions pressed away with Delete, in turn
-    const char* after;         // url1 to url5, each stored as text
+    const char* after;         // url1 to url5
   };
-  const Case cases[] = {{"abc", "abc", {1}, "ac..."},
-                        {"ab.d", "ab", {0}, "b..d."},
-                        {"ab", "ab", {0, 0}, "....."},
-                        {"7b", "7b", {}, "7b..."},
-                        {".b", "", {}, ".b..."}};
+  const Case cases[] = {{"abc", "abc", {1}, "a c . . ."},
+                        {"ab.d", "ab", {0}, "b . . d ."},
+                        {"ab", "ab", {0, 0}, ". . . . ."},
+                        {"7b", "7b", {}, "7 b . . ."},
+                        {".b", "", {}, ". b . . ."}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);
     test::Program p;
@@ -145,10 +135,7 @@ TEST(Apply, TypedUrlHistory) {
       f.Command2.Click();
     }
     f.BtnApply.Click();
-    for (int i = 0; i < 5; ++i)
-      EXPECT_EQ(c.after[i] == '.' ? kMissing : RegValue(std::string{c.after[i]}),
-                p.module.QueryValue(kCurrentUser, kUrls, "url" + std::to_string(i + 1)))
-          << "url" << i + 1;
+    EXPECT_EQ(c.after, p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4", "url5"}));
   }
 }
 
