@@ -91,11 +91,4 @@ std::string Program::Values(RegHandle root, const char* path,
   return out;
 }
 
-std::string Program::History() {
-  const Row& row = RowOf(KeyLabel::kTypedUrl, "url");
-  std::string out;
-  for (std::int32_t n = 1; n <= 6 && !IsEmptyText(Get(row, n)); ++n) out += AsText(Get(row, n));
-  return out;
-}
-
 }  // namespace quillmar::test

@@ -147,18 +147,12 @@ struct Program {
     step();
     registry.armed = false;
   }
-  RegValue Get(const Row& row, std::int32_t n = 0) {
-    return module.QueryValue(KeyOf(row.key).root, std::string(KeyOf(row.key).path),
-                             ValueName(row, n));
-  }
   // The named values of one key, each as its text, "#" and its number, or "." when missing.
   std::string Values(RegHandle root, const char* path, std::initializer_list<const char*> names);
   // Every location, url1 to url6 for the typed URLs, each key opened once.
   void ForEachLocation(const std::function<void(RegHandle, const Row&, const std::string&)>& f);
   // Every location, by "path\name", with its raw type and bytes.
   std::map<std::string, std::string> Snapshot();
-  // The addresses as the next load reads them.
-  std::string History();
 };
 
 }  // namespace quillmar::test

@@ -23,8 +23,7 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
       {0, 1, 0, 0, 0, 1, 1}, {0, 0, 1, 0, 1, 0, 1}, {2, 1, 0, 0, 0, 1, 1},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.feature) + std::to_string(c.item) +
-                 std::to_string(c.other_children));
+    SCOPED_TRACE(&c - cases);
     test::Program p;
     Form4& f = p.Load();
     f.OptDontPromptAndDontLogOff1.Select();
