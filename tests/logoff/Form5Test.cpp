@@ -2,7 +2,6 @@
 
 #include "logoff/Form5.h"
 #include "tests/support/HeadlessHost.h"
-#include "tests/support/KeyPaths.h"
 #include "tweak/Form4.h"
 
 namespace quillmar {

@@ -1,15 +1,31 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "registry/MemoryRegistry.h"
 #include "registry/Module1.h"
+#include "tweak/Catalogue.h"
+#include "tweak/Form4.h"
 #include "ui/Forms.h"
 #include "ui/Host.h"
 
 namespace quillmar::test {
+
+// Spelt out rather than taken from the catalogue, so that a misspelt key in the program fails.
+inline constexpr char kExplorer[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+inline constexpr char kSystem[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System";
+inline constexpr char kLogon[] = "Network\\Logon";
+inline constexpr char kMetrics[] = "Control Panel\\Desktop\\WindowMetrics";
+inline constexpr char kUserInfo[] = "Software\\Microsoft\\MS Setup (ACME)\\User Info";
+inline constexpr char kVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+inline constexpr char kUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
+inline constexpr char kProgram[] = "Software\\Quillmar";
 
 // A host without a screen: it records what the program shows and asks, in order, and lets a
 // test answer a modal window. A modal window the answer leaves open is closed as by its close
@@ -34,16 +50,109 @@ class HeadlessHost final : public ui::Host {
   std::vector<std::string> events;
   int platform_id = 2;
   std::function<void(ui::Window&)> answer_modal;
-  ui::Forms* forms = nullptr;  // set by Program, for closing a modal window left open
+  ui::Forms* forms = nullptr;  // for closing a modal window left open
 };
 
-// A registry, its helpers, a headless host and the windows: one running program for a test.
+// A value as a test stores it, bypassing the helpers: any type, any bytes.
+struct Raw {
+  std::uint32_t type;
+  std::string bytes;
+};
+inline Raw Number(std::int32_t n) {
+  const auto u = static_cast<std::uint32_t>(n);
+  return {kRegDword, std::string{static_cast<char>(u), static_cast<char>(u >> 8),
+                                 static_cast<char>(u >> 16), static_cast<char>(u >> 24)}};
+}
+inline Raw Text(const std::string& text) {
+  return {kRegSz, text + std::string(1, '\0')};
+}
+void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
+           const std::string& name, const Raw& value);
+
+// Passes every call on, but refuses the Nth call made while armed, or every call from the Nth
+// on: a refused call does nothing and leaves its outputs alone. Records each armed call ('O'pen,
+// 'C'lose, 'R'ead, 'W'rite, 'D'elete), and the keys not yet closed.
+class FaultyRegistry final : public RegistryBackend {
+ public:
+  struct Call {
+    RegHandle handle;
+    char op;
+    std::string name;
+  };
+  explicit FaultyRegistry(RegistryBackend& inner) : inner_(inner) {}
+
+  std::int32_t OpenKey(RegHandle root, const std::string& path, RegHandle& key) override {
+    return Opened(Refused(0, 'O') ? code : inner_.OpenKey(root, path, key), key);
+  }
+  std::int32_t CreateKey(RegHandle root, const std::string& path, RegHandle& key) override {
+    return Opened(Refused(0, 'O') ? code : inner_.CreateKey(root, path, key), key);
+  }
+  std::int32_t QueryValue(RegHandle key, const std::string& name, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* size) override {
+    return Refused(key, 'R', name) ? code : inner_.QueryValue(key, name, type, data, size);
+  }
+  std::int32_t SetValue(RegHandle key, const std::string& name, std::uint32_t type,
+                        const std::uint8_t* data, std::uint32_t size) override {
+    return Refused(key, 'W', name) ? code : inner_.SetValue(key, name, type, data, size);
+  }
+  std::int32_t DeleteValue(RegHandle key, const std::string& name) override {
+    return Refused(key, 'D', name) ? code : inner_.DeleteValue(key, name);
+  }
+  std::int32_t CloseKey(RegHandle key) override {
+    open.erase(key);
+    return Refused(key, 'C') ? code : inner_.CloseKey(key);
+  }
+
+  bool armed = false;
+  std::size_t refuse_at = 0;  // counted from 1; 0 refuses nothing
+  bool from_on = false;
+  std::int32_t code = kSuccess;
+  std::vector<Call> calls;
+  std::set<RegHandle> open;
+
+ private:
+  bool Refused(RegHandle key, char op, const std::string& name = {}) {
+    if (armed) calls.push_back({key, op, name});
+    const std::size_t n = calls.size();
+    return armed && refuse_at != 0 && (n == refuse_at || (from_on && n > refuse_at));
+  }
+  std::int32_t Opened(std::int32_t result, const RegHandle& key) {
+    if (result == kSuccess) open.insert(key);
+    if (armed) calls.back().handle = key;
+    return result;
+  }
+  RegistryBackend& inner_;
+};
+
+// One running program for a test: its windows on an in-memory registry behind the refusing
+// wrapper. Seeded, every catalogue location holds a value, so every key exists.
 struct Program {
   Program();
-  MemoryRegistry registry;
+  Program(const char* first_time, const char* log_off);
+  MemoryRegistry memory;
+  FaultyRegistry registry{memory};
   Module1 module{registry};
   HeadlessHost host;
   ui::Forms forms{host};
+  Form4* tweak = nullptr;
+
+  // The tweak window alone, on that platform.
+  Form4& Load(int platform = 2) {
+    host.platform_id = platform;
+    return *(tweak = &dynamic_cast<Form4&>(*forms.Load("Form4")));
+  }
+  void Open();  // start-up, answering the agreement with Yes
+  void Armed(const std::function<void()>& step) {
+    registry.armed = true;
+    step();
+    registry.armed = false;
+  }
+  // The named values of one key, each as its text, "#" and its number, or "." when missing.
+  std::string Values(RegHandle root, const char* path, std::initializer_list<const char*> names);
+  // Every location, url1 to url6 for the typed URLs, each key opened once.
+  void ForEachLocation(const std::function<void(RegHandle, const Row&, const std::string&)>& f);
+  // Every location, by "path\name", with its raw type and bytes.
+  std::map<std::string, std::string> Snapshot();
 };
 
 }  // namespace quillmar::test

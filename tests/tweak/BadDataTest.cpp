@@ -1,14 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
-#include "tests/support/KeyPaths.h"
-#include "tests/support/SeededProgram.h"
+#include "tests/support/HeadlessHost.h"
 
 namespace quillmar {
 namespace {
-
-using test::SeededProgram;
 
 std::string High() {
   std::string bytes;
@@ -42,7 +37,7 @@ const Bad kBad[] = {
 // Loads with that value stored there, then applies with at most the thumbnail box changed.
 std::map<std::string, std::string> LoadAndApply(const Row& row, const std::string& name,
                                                 const test::Raw& value, bool thumbnails) {
-  SeededProgram p("First", "NoPromptNoLogOff");
+  test::Program p("First", "NoPromptNoLogOff");
   test::Store(p.memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name, value);
   p.Open();
   if (thumbnails) p.tweak->ChckThumbnails.SetValue(1);
@@ -54,14 +49,14 @@ std::map<std::string, std::string> LoadAndApply(const Row& row, const std::strin
 // A bad form behaves as the text it reads as, except that an unreadable bitmap type leaves the
 // three thumbnail values alone; the bad value itself may stay.
 TEST(BadData, BehavesAsWhatItReadsAs) {
-  const auto seeded = SeededProgram("First", "").Snapshot();
+  const auto seeded = test::Program("First", "").Snapshot();
   const std::set<std::string> trio = {".bmp\\", "Paint.Picture\\DefaultIcon\\",
                                       std::string(test::kProgram) + "\\bmp"};
   // The values that nothing reads are left out, and one typed URL stands for all.
   std::set<std::string> done = {std::string(test::kExplorer) + "\\ClearRecentDocsOnExit",
                                 std::string(test::kVersion) + "\\RegisteredOwner",
                                 std::string(test::kVersion) + "\\RegisteredOrganization"};
-  SeededProgram("", "").ForEachLocation([&](RegHandle, const Row& row, const std::string& name) {
+  test::Program("", "").ForEachLocation([&](RegHandle, const Row& row, const std::string& name) {
     const std::string where = std::string(KeyOf(row.key).path) + "\\" + name;
     if ((row.value == "url" && name != "url2") || !done.insert(where).second) return;
     for (bool thumbnails : {false, true}) {

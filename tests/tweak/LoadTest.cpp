@@ -1,187 +1,170 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
+#include <sstream>
 
 #include "tests/support/HeadlessHost.h"
-#include "tests/support/KeyPaths.h"
-#include "tests/support/RecordingRegistry.h"
-#include "tweak/Form4.h"
 
 namespace quillmar {
 namespace {
 
 using test::kExplorer;
-using test::kProgram;
-using test::kUrls;
-using test::kUserInfo;
-
 using test::Number;
 using test::Raw;
 using test::Text;
 
-template <typename P>
-Form4& Load(P& p, int platform = 2) {
-  p.host.platform_id = platform;
-  auto* form = dynamic_cast<Form4*>(p.forms.Load("Form4"));
-  if (form == nullptr) throw std::logic_error("Form4 is not registered");
-  return *form;
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  return {std::istream_iterator<std::string>(in), {}};
 }
 
-TEST(Load, NothingStored) {
-  for (int platform : {2, 1, 0, 3}) {
+// The states of the controls named, one word each: a box's state, a text, a slider's value.
+std::string States(const Form4& form, const std::string& names) {
+  std::string out;
+  for (const std::string& name : Words(names)) {
+    const ui::Control* c = form.Find(name);
+    if (const auto* box = dynamic_cast<const ui::CheckBox*>(c)) out += std::to_string(box->value());
+    if (const auto* text = dynamic_cast<const ui::TextBox*>(c)) out += text->text();
+    if (const auto* slider = dynamic_cast<const ui::Slider*>(c))
+      out += std::to_string(slider->value());
+    out += name == Words(names).back() ? "" : " ";
+  }
+  return out;
+}
+
+// Nothing stored but a log-off choice in the wrong case; the load writes nothing.
+TEST(Load, Defaults) {
+  for (int platform : {2, 1, 3}) {
     SCOPED_TRACE(platform);
-    test::RecordingProgram p;
-    Form4& f = Load(p, platform);
-    const bool nt = platform == 2;
-    EXPECT_EQ(platform, p.module.OsPlatform);
-    EXPECT_EQ(1, f.ChckSettings.value());
-    EXPECT_EQ(1, f.ChckHelp.value());
-    EXPECT_EQ(nt, f.ChckHelp.enabled());
-    EXPECT_EQ(nt, f.ChckMyDocuments.enabled());
-    EXPECT_EQ("32", f.Txtpix.text());
-    EXPECT_EQ(32, f.Slider1.value());
-    EXPECT_EQ("", f.TxtName.text());
-    EXPECT_EQ("", f.TxtCompany.text());
-    EXPECT_EQ(0, f.List1.ListCount());
-    EXPECT_EQ(0, p.module.TypedUrlCount);
+    test::Program p;
+    test::Store(p.registry, kCurrentUser, test::kProgram, "LogOffBox", Text("noPromptNoLogOff"));
+    p.Armed([&] { p.Load(platform); });
+    const Form4& f = *p.tweak;
+    EXPECT_EQ("1 1 1 1 0 32 32  ", States(f,
+                                          "ChckFavorites ChckHelp ChckSettings ChckRecentDocuments "
+                                          "ChckHide Txtpix Slider1 TxtName TxtCompany"));
+    EXPECT_EQ(platform == 2, f.ChckHelp.enabled());
+    EXPECT_EQ(platform == 2, f.ChckMyDocuments.enabled());
+    EXPECT_EQ(0, f.List1.ListCount() + p.module.TypedUrlCount);
     EXPECT_TRUE(f.OptPrompt1.value());
     EXPECT_EQ(0, p.host.Count("MsgBox"));
-    for (const auto& a : p.registry.log) EXPECT_EQ('R', a.op) << a.name;
+    for (const auto& call : p.registry.calls) EXPECT_TRUE(call.op != 'W' && call.op != 'D');
   }
 }
 
-// States of ChckDocuments, ChckMyDocuments, ChckRecentDocuments after the load.
+// ChckDocuments, ChckMyDocuments, ChckRecentDocuments after the load.
 TEST(Load, DocumentsGroupEndStates) {
-  struct Case {
-    int values[3];  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory: 1 or anything else
-    int nt[3];
-    int nine_x[3];
-  };
-  const Case cases[] = {
-      {{0, 0, 0}, {1, 1, 1}, {1, 1, 1}}, {{0, 0, 1}, {1, 1, 0}, {1, 1, 0}},
-      {{0, 1, 0}, {1, 0, 1}, {1, 0, 1}}, {{0, 1, 1}, {0, 0, 0}, {1, 0, 0}},
-      {{1, 0, 0}, {1, 1, 1}, {1, 2, 1}}, {{1, 0, 1}, {1, 1, 0}, {0, 1, 0}},
-      {{1, 1, 0}, {1, 0, 1}, {1, 2, 1}}, {{1, 1, 1}, {0, 0, 0}, {0, 0, 0}},
-  };
+  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory (1 or else), then NT and 9x states.
+  const char* cases[][3] = {{"000", "1 1 1", "1 1 1"}, {"001", "1 1 0", "1 1 0"},
+                            {"010", "1 0 1", "1 0 1"}, {"011", "0 0 0", "1 0 0"},
+                            {"100", "1 1 1", "1 2 1"}, {"101", "1 1 0", "0 1 0"},
+                            {"110", "1 0 1", "1 2 1"}, {"111", "0 0 0", "0 0 0"}};
   const char* names[] = {"NoRecentDocsMenu", "NoSMMyDocs", "NoRecentDocsHistory"};
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     for (int platform : {2, 1}) {
-      SCOPED_TRACE(std::to_string(c.values[0]) + std::to_string(c.values[1]) +
-                   std::to_string(c.values[2]) + " on " + std::to_string(platform));
+      SCOPED_TRACE(std::string(c[0]) + " on " + std::to_string(platform));
       test::Program p;
       // A value other than 1 is the number 0 for the middle one, and missing for the others.
       for (int i = 0; i < 3; ++i)
-        if (c.values[i] == 1 || i == 1)
-          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c.values[i]));
-      Form4& f = Load(p, platform);
-      const int* want = platform == 2 ? c.nt : c.nine_x;
-      EXPECT_EQ(want[0], f.ChckDocuments.value());
-      EXPECT_EQ(want[1], f.ChckMyDocuments.value());
-      EXPECT_EQ(want[2], f.ChckRecentDocuments.value());
-      EXPECT_EQ(platform == 2, f.ChckMyDocuments.enabled());
+        if (c[0][i] == '1' || i == 1)
+          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[0][i] - '0'));
+      EXPECT_EQ(platform == 2 ? c[1] : c[2],
+                States(p.Load(platform), "ChckDocuments ChckMyDocuments ChckRecentDocuments"));
     }
   }
 }
 
-TEST(Load, IconSize) {
+// End states that come only from the order of the steps and the rules they start, and the icon
+// size, whose text sets the slider where it can.
+TEST(Load, Consequences) {
   struct Case {
-    const char* label;
-    std::optional<Raw> stored;
-    const char* text;
-    int slider;
+    char key;           // Explorer policy, Network logon or window Metrics
+    const char* names;  // each holding the value
+    Raw value;
+    const char* controls;
+    const char* states;
   };
   const Case cases[] = {
-      {"missing", std::nullopt, "32", 32},
-      {"number 48", Number(48), "48", 48},
-      {"text with a blank", Text(" 48"), "48", 48},
-      {"text 101", Text("101"), "101", 0},
-      {"fraction up", Text("47.6"), "48", 48},
-      {"half to even", Text("2.5"), "2", 2},
-      {"fraction past 100", Text("100.6"), "100.6", 0},
-      {"junk", Text("4.5.6"), "4.5.6", 0},
-      {"empty text", Text(""), "32", 32},
+      {'E', "NoSetFolders NoSetTaskbar NoFolderOptions NoSetActiveDesktop NoWindowsUpdate",
+       Number(1), "ChckSettings", "0"},
+      {'E', "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
+      {'E', "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
+      {'N', "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
+      {'M', "Shell_Icon_Size", Number(48), "Txtpix Slider1", "48 48"},
+      {'M', "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
+      {'M', "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
+      {'M', "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
+      {'M', "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
+      {'M', "Shell_Icon_Size", Text(""), "Txtpix Slider1", "32 32"},
+      {'M', "Shell_Icon_Size", Text("100.6"), "Txtpix Slider1", "100.6 0"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
+    SCOPED_TRACE(std::string(c.controls) + " " + c.states);
     test::Program p;
-    if (c.stored)
-      test::Store(p.registry, kCurrentUser, "Control Panel\\Desktop\\WindowMetrics",
-                  "Shell Icon Size", *c.stored);
-    Form4& f = Load(p);
-    EXPECT_EQ(c.text, f.Txtpix.text());
-    EXPECT_EQ(c.slider, f.Slider1.value());
-    EXPECT_EQ(0, p.host.Count("MsgBox")) << "the load never checks the size";
-  }
-}
-
-TEST(Load, TypedUrlsEndAtTheFirstGap) {
-  struct Case {
-    const char* label;
-    std::vector<std::pair<const char*, Raw>> stored;
-    std::vector<std::string> items;
-  };
-  const Case cases[] = {
-      {"url1, url2, url4",
-       {{"url1", Text("a.example")}, {"url2", Text("b.example")}, {"url4", Text("d.example")}},
-       {"a.example", "b.example"}},
-      {"no url1", {{"url2", Text("b.example")}}, {}},
-      {"a number", {{"url1", Number(42)}, {"url2", Text("12345")}}, {"42", "12345"}},
-      {"leading zero is another name", {{"url01", Text("a.example")}}, {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
-    test::Program p;
-    for (const auto& [name, raw] : c.stored)
-      test::Store(p.registry, kCurrentUser, kUrls, name, raw);
-    Form4& f = Load(p);
-    std::vector<std::string> items;
-    for (int i = 0; i < f.List1.ListCount(); ++i) items.push_back(f.List1.List(i));
-    EXPECT_EQ(c.items, items);
-    EXPECT_EQ(static_cast<std::int32_t>(c.items.size()), p.module.TypedUrlCount);
-  }
-}
-
-TEST(Load, TextsAndLogOffChoice) {
-  struct Case {
-    const char* label;
-    std::optional<Raw> log_off;
-    std::optional<Raw> name;
-    int selected;  // 0 OptPrompt1, 1 OptDontPromptAndLogOff1, 2 OptDontPromptAndDontLogOff1
-    const char* name_text;
-  };
-  const Case cases[] = {
-      {"Prompt", Text("Prompt"), Text("Ann Smith"), 0, "Ann Smith"},
-      {"NoPromptLogOff", Text("NoPromptLogOff"), Number(7), 1, "7"},
-      {"NoPromptNoLogOff", Text("NoPromptNoLogOff"), std::nullopt, 2, ""},
-      {"lower case", Text("noPromptNoLogOff"), Text(" padded "), 0, " padded "},
-      {"missing", std::nullopt, Raw{kRegBinary, "Ann"}, 0, ""},
-      {"a number", Number(1), Text(""), 0, ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.label);
-    test::Program p;
-    if (c.log_off) test::Store(p.registry, kCurrentUser, kProgram, "LogOffBox", *c.log_off);
-    if (c.name) {
-      test::Store(p.registry, kCurrentUser, kUserInfo, "DefName", *c.name);
-      test::Store(p.registry, kCurrentUser, kUserInfo, "DefCompany", *c.name);
+    for (std::string name : Words(c.names)) {
+      std::replace(name.begin(), name.end(), '_', ' ');
+      test::Store(p.registry, c.key == 'N' ? kLocalMachine : kCurrentUser,
+                  c.key == 'E'   ? kExplorer
+                  : c.key == 'N' ? test::kLogon
+                                 : test::kMetrics,
+                  name, c.value);
     }
-    test::Store(p.registry, kLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
-                "RegisteredOwner", Text("Owner"));
-    Form4& f = Load(p);
-    const ui::OptionButton* options[] = {&f.OptPrompt1, &f.OptDontPromptAndLogOff1,
-                                         &f.OptDontPromptAndDontLogOff1};
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(i == c.selected, options[i]->value()) << i;
-    EXPECT_EQ(c.name_text, f.TxtName.text());
-    EXPECT_EQ(c.name_text, f.TxtCompany.text());
+    EXPECT_EQ(c.states, States(p.Load(), c.controls));
+    // The only message the load may show is the user-profile message, when its box is checked.
+    EXPECT_EQ(c.key == 'N' ? 1 : 0, p.host.Count("MsgBox"));
+    EXPECT_EQ(c.key == 'N' ? 1 : 0, p.host.Count("MsgBox: At least one user profile must be"));
   }
 }
 
-// The user-profile check runs during the load too, with its message.
-TEST(Load, CancelButtonRestrictionNeedsUserProfiles) {
+// A box of each rule and key, as documented for users: loaded from each stored form, then applied
+// unchanged. The recent documents are also cleared at logoff exactly when their history is off.
+TEST(Catalogue, BoxesLoadAndApply) {
+  struct Sample {
+    const char* control;
+    RegHandle root;
+    const char* path;
+    const char* value;
+    bool show_item;
+  };
+  const Sample samples[] = {
+      {"ChckRecentDocuments", kCurrentUser, kExplorer, "NoRecentDocsHistory", true},
+      {"ChckFind", kCurrentUser, kExplorer, "NoFind", true},
+      {"ChckDisableRegistry", kCurrentUser, test::kSystem, "DisableRegistryTools", false},
+      {"ChckDisableCancelButton", kLocalMachine, test::kLogon, "MustBeValidated", false},
+  };
+  const Raw forms[] = {Number(1), Text(" 1 "), Number(257), Text("yes"), Text("")};  // 2 ones
+  for (const Sample& s : samples) {
+    for (int i = 0; i < 5; ++i) {
+      SCOPED_TRACE(std::string(s.control) + ", stored form " + std::to_string(i));
+      const bool one = i < 2;
+      test::Program p;
+      test::Store(p.registry, kLocalMachine, test::kLogon, "UserProfiles", Number(1));
+      test::Store(p.registry, s.root, s.path, s.value, forms[i]);
+      Form4& f = p.Load();
+      EXPECT_EQ(one != s.show_item ? "1" : "0", States(f, s.control));
+      f.BtnApply.Click();
+      EXPECT_EQ(RegValue(one ? 1 : 0), p.module.QueryValue(s.root, s.path, s.value));
+      EXPECT_EQ(p.module.QueryValue(kCurrentUser, kExplorer, "NoRecentDocsHistory"),
+                p.module.QueryValue(kCurrentUser, kExplorer, "ClearRecentDocsOnExit"));
+    }
+  }
+}
+
+// Every row names a control that the window has, of the kind its routine works on.
+TEST(Catalogue, EveryRowHasItsControl) {
+  using enum ui::Kind;
+  const ui::Kind kinds[] = {kCheckBox, kCheckBox, kTextBox, kCheckBox,    kCheckBox,
+                            kCheckBox, kTextBox,  kListBox, kOptionButton};  // by Routine
   test::Program p;
-  test::Store(p.registry, kLocalMachine, "Network\\Logon", "MustBeValidated", Number(1));
-  EXPECT_EQ(0, Load(p).ChckDisableCancelButton.value());
-  EXPECT_EQ(1, p.host.Count("MsgBox: At least one user profile must be created"));
+  const Form4& form = p.Load();
+  for (const Row& row : kCatalogue) {
+    if (row.routine == Routine::kElsewhere) continue;
+    const ui::Control* control = form.Find(row.control);
+    ASSERT_NE(nullptr, control) << row.control;
+    EXPECT_EQ(kinds[static_cast<int>(row.routine)], control->kind()) << row.control;
+  }
 }
 
 }  // namespace

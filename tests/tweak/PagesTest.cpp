@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/HeadlessHost.h"
-#include "tests/support/KeyPaths.h"
 #include "tweak/Form4.h"
 
 namespace quillmar {

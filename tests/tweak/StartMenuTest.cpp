@@ -8,8 +8,6 @@
 #include <stdexcept>
 
 #include "tests/support/HeadlessHost.h"
-#include "tests/support/KeyPaths.h"
-#include "tests/support/RecordingRegistry.h"
 #include "tweak/Form4.h"
 
 namespace quillmar {
