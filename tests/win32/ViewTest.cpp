@@ -217,13 +217,13 @@ TEST_F(ViewTest, LogOffEndsTheUsersSessionWithoutForce) {
 
 TEST_F(ViewTest, TheListShowsTheModelsItemsAndSelection) {
   Form4& form = Tweak();
+  HWND list = Control("Form4", "List1");  // created first, so that it follows every change
   for (const char* item : {"a", "b", "c", "b"}) form.List1.AddItem(item);
   form.List1.SetListIndex(3);
   form.List1.RemoveItem(1);
   form.List1.RemoveItem(0);
   form.List1.AddItem("d");
   std::wstring shown;
-  HWND list = Control("Form4", "List1");
   for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
     wchar_t item[8] = {};
     SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
