@@ -1,38 +1,67 @@
-"""First start, the agreement's three answers and later starts, on the real exe."""
+"""The real exe's start and end: the agreement's three answers and later starts; the log-off
+prompt, whose "Cancel" keeps the choice for the next Apply, which like "Log off now" ends it."""
 
 from harness import PROGRAM_KEY, Scenario
 
 
 class StartUp(Scenario):
     def first_start(self):
-        self.wine.start()
-        self.wine.find("Yes")
+        self.start()
+        self.find("Yes")
         # The marker is written while the agreement is still open.
-        self.assertEqual(("REG_SZ", "First"), self.wine.reg_query(PROGRAM_KEY, "FirstTime"))
+        self.assertEqual(("REG_SZ", "First"), self.reg_query(PROGRAM_KEY, "FirstTime"))
 
-    def test_yes_opens_the_tweak_window_and_later_starts_skip_the_agreement(self):
+    def test_no_ends_the_program_and_after_yes_later_starts_skip_the_agreement(self):
+        self.first_start()
+        self.press("No")
+        self.assertTrue(self.exited())
+        self.assertEqual(("REG_SZ", ""), self.reg_query(PROGRAM_KEY, "FirstTime"))
         self.first_start()
         self.press("Yes")
         self.wait_active()
         self.press("Close")
-        self.assertTrue(self.wine.exited())
-        self.wine.start()
-        window = self.wait_active()
-        self.assertFalse(any(c["text"] == "Yes" for c in window))
-        self.assertEqual(("REG_SZ", "First"), self.wine.reg_query(PROGRAM_KEY, "FirstTime"))
-
-    def test_no_ends_the_program_and_the_agreement_returns(self):
-        self.first_start()
-        self.press("No")
-        self.assertTrue(self.wine.exited())
-        self.assertEqual(("REG_SZ", ""), self.wine.reg_query(PROGRAM_KEY, "FirstTime"))
-        self.first_start()
+        self.assertTrue(self.exited())
+        self.start()
+        self.assertFalse(any(c["text"] == "Yes" for c in self.wait_active()))
+        self.assertEqual(("REG_SZ", "First"), self.reg_query(PROGRAM_KEY, "FirstTime"))
 
     def test_closing_the_agreement_keeps_the_marker(self):
         self.first_start()
-        self.wine.xdotool("key", "alt+F4")
-        self.assertTrue(self.wine.exited())
-        self.assertEqual(("REG_SZ", "First"), self.wine.reg_query(PROGRAM_KEY, "FirstTime"))
-        self.wine.start()
+        self.xdotool("key", "alt+F4")
+        self.assertTrue(self.exited())
+        self.assertEqual(("REG_SZ", "First"), self.reg_query(PROGRAM_KEY, "FirstTime"))
+        self.start()
         self.wait_active()
 
+
+AUTO_LOGOFF = "Don' t prompt me next time and Log off automatically."
+
+
+class LogOff(Scenario):
+    logoff_box = "Prompt"
+
+    def open_prompt(self):
+        self.open_tweak()
+        self.press("Apply")
+        prompt = self.wait_for(lambda: next(
+            (w for w in self.tops() if any(c["text"] == "Log off now" for c in w)), None), "prompt")
+        return {c["text"]: c for c in prompt}
+
+    def test_cancel_keeps_the_choice_for_later_applies(self):
+        prompt = self.open_prompt()
+        self.assertEqual(1, prompt["Prompt me next time."]["check"])
+        self.click(prompt[AUTO_LOGOFF])
+        self.click(prompt["Cancel"])
+        self.wait_reg(PROGRAM_KEY, "LogOffBox", ("REG_SZ", "NoPromptLogOff"))
+        self.wait_for(lambda: len(self.tops()) == 1, "the prompt to close")
+        self.wait_active()
+        self.show_tab(3)
+        self.wait_check(AUTO_LOGOFF, 1)
+        self.assertFalse(self.exited(timeout=1))
+        self.press("Apply")
+        self.assertTrue(self.exited(timeout=30))
+
+    def test_log_off_now_ends_the_session(self):
+        self.click(self.open_prompt()["Log off now"])
+        self.assertTrue(self.exited(timeout=30))
+        self.assertEqual(("REG_SZ", "Prompt"), self.reg_query(PROGRAM_KEY, "LogOffBox"))

@@ -1,12 +1,59 @@
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "tests/win32/ViewFixture.h"
+#include <string>
+#include <vector>
+
+#include "app/Start.h"
+#include "registry/MemoryRegistry.h"
+#include "registry/Module1.h"
 #include "tweak/Form4.h"
+#include "ui/Forms.h"
+#include "win32/Win32Host.h"
 
 namespace quillmar::test {
 namespace {
+
+// The real host, except that a message is recorded instead of waiting for the user.
+class RecordingHost final : public win32::Win32Host {
+ public:
+  RecordingHost() : Win32Host(GetModuleHandleW(nullptr)) {}
+  void MsgBox(const std::string& text) override { messages.push_back(text); }
+  std::vector<std::string> messages;
+};
+
+// A program whose windows are real but never need a display.
+class ViewTest : public ::testing::Test {
+ protected:
+  ViewTest() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    host.Attach(forms);
+    RegisterWindows(forms, module);
+  }
+  ~ViewTest() override {
+    for (const char* name : {"Form4", "Form7", "Form5"})
+      while (ui::Window* open = forms.Find(name)) forms.Close(*open);
+    host.Collect();
+    forms.Collect();
+  }
+  // Loads a window and creates its real, hidden view.
+  win32::WindowView& Open(const std::string& name) { return *host.Realize(*forms.Load(name)); }
+  HWND Control(const std::string& window, const std::string& control) {
+    return host.Find(*forms.Find(window))->Handle(control);
+  }
+  Form4& Tweak() { return dynamic_cast<Form4&>(Open("Form4").model()); }
+  static void Pump() {
+    for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+  }
+
+  MemoryRegistry registry;
+  Module1 module{registry};
+  RecordingHost host;
+  ui::Forms forms{host};
+};
 
 std::wstring Text(HWND hwnd) {
   wchar_t text[512] = {};
@@ -14,19 +61,10 @@ std::wstring Text(HWND hwnd) {
   return text;
 }
 
-// Where a window stands in its parent's client area.
-RECT Placed(HWND hwnd) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 // Figures from the layout description at 96 DPI: 15 twips a pixel, rounded.
 TEST_F(ViewTest, SampledControlsStandWhereTheLayoutPutsThemWithTheirCaptions) {
   const struct {
-    const char* window;
-    const char* control;
+    const char *window, *control;
     const wchar_t* caption;
     RECT pixels;
   } cases[] = {
@@ -60,11 +98,12 @@ TEST_F(ViewTest, SampledControlsStandWhereTheLayoutPutsThemWithTheirCaptions) {
     ASSERT_NE(hwnd, nullptr);
     RECT r;
     if (hwnd == view.hwnd()) GetClientRect(hwnd, &r);
-    if (hwnd != view.hwnd()) r = Placed(hwnd);
-    EXPECT_EQ(r.left, c.pixels.left);
-    EXPECT_EQ(r.top, c.pixels.top);
-    EXPECT_EQ(r.right, c.pixels.right);
-    EXPECT_EQ(r.bottom, c.pixels.bottom);
+    if (hwnd != view.hwnd()) {
+      GetWindowRect(hwnd, &r);
+      MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    }
+    EXPECT_TRUE(EqualRect(&r, &c.pixels))
+        << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom;
     EXPECT_EQ(Text(hwnd), c.caption);
   }
   HWND tabs = Control("Form4", "TabStrip1");
@@ -75,8 +114,7 @@ TEST_F(ViewTest, SampledControlsStandWhereTheLayoutPutsThemWithTheirCaptions) {
 // Central European where the face has it, and never a set that swaps the face for another.
 TEST_F(ViewTest, BoldControlsGetABoldFontInTheCentralEuropeanSet) {
   const struct {
-    const char* window;
-    const char* control;
+    const char *window, *control;
     bool bold;
   } cases[] = {{"Form4", "Label11", true},  {"Form4", "TabStrip1", true}, {"Form4", "Label4", true},
                {"Form4", "Label12", false}, {"Form4", "BtnApply", false}, {"Form7", "Label1", true},
@@ -111,9 +149,10 @@ TEST_F(ViewTest, BoldControlsGetABoldFontInTheCentralEuropeanSet) {
   ReleaseDC(nullptr, screen);
 }
 
-// What the message box showed: its visible buttons and icons.
-int message_buttons = -1;
-int message_icons = -1;
+// What a timer saw inside a modal loop: the message box's buttons and icons, or the prompt.
+int message_buttons = -1, message_icons = -1;
+HWND beneath = nullptr, prompt = nullptr, prompt_owner = nullptr;
+bool beneath_enabled = true;
 
 void CALLBACK ReadTheMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
@@ -139,6 +178,28 @@ TEST_F(ViewTest, MessagesHaveOneButtonAndNoIcon) {
   EXPECT_EQ(message_icons, 0);
 }
 
+void CALLBACK CloseThePrompt(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  prompt = FindWindowW(nullptr, L"Quillmar");
+  prompt_owner = GetWindow(prompt, GW_OWNER);
+  beneath_enabled = IsWindowEnabled(beneath) != FALSE;
+  PostMessageW(prompt, WM_CLOSE, 0, 0);
+}
+
+TEST_F(ViewTest, AModalWindowHoldsTheOthersUntilItsCloseBox) {
+  win32::WindowView& tweak = Open("Form4");
+  beneath = tweak.hwnd();
+  tweak.Show(nullptr);
+  SetTimer(nullptr, 0, 50, CloseThePrompt);
+  forms.Show(*forms.Load("Form5"), true);  // returns only once the prompt is closed
+  EXPECT_NE(prompt, beneath);
+  EXPECT_EQ(prompt_owner, beneath);
+  EXPECT_FALSE(beneath_enabled);
+  EXPECT_EQ(forms.Find("Form5"), nullptr);
+  EXPECT_FALSE(IsWindow(prompt));
+  EXPECT_TRUE(IsWindowEnabled(beneath));
+}
+
 UINT exit_flags = 1;
 DWORD exit_reason = 0;
 
@@ -154,23 +215,15 @@ TEST_F(ViewTest, LogOffEndsTheUsersSessionWithoutForce) {
   EXPECT_EQ(0xFFFu, exit_reason);
 }
 
-class Form4ViewTest : public ViewTest {
- protected:
-  Form4ViewTest() : view(Open("Form4")), form(dynamic_cast<Form4&>(view.model())) {}
-  HWND Get(const std::string& name) { return Control("Form4", name); }
-
-  win32::WindowView& view;
-  Form4& form;
-};
-
-TEST_F(Form4ViewTest, TheListShowsTheModelsItemsAndSelection) {
+TEST_F(ViewTest, TheListShowsTheModelsItemsAndSelection) {
+  Form4& form = Tweak();
+  HWND list = Control("Form4", "List1");  // created first, so that it follows every change
   for (const char* item : {"a", "b", "c", "b"}) form.List1.AddItem(item);
   form.List1.SetListIndex(3);
   form.List1.RemoveItem(1);
   form.List1.RemoveItem(0);
   form.List1.AddItem("d");
   std::wstring shown;
-  HWND list = Get("List1");
   for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i) {
     wchar_t item[8] = {};
     SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item));
@@ -180,10 +233,12 @@ TEST_F(Form4ViewTest, TheListShowsTheModelsItemsAndSelection) {
   EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
 }
 
-TEST_F(Form4ViewTest, PagesOutOfSightGetTheirControlsWhenShownOrOnceTheWindowIsUp) {
+TEST_F(ViewTest, PagesOutOfSightGetTheirControlsWhenShownOrOnceTheWindowIsUp) {
+  Form4& form = Tweak();
+  HWND window = Open("Form4").hwnd();
   // Looked up among the real windows, not through the view, which would create them.
   auto on_a_page = [&](const wchar_t* window_class) {
-    for (HWND f = nullptr; (f = FindWindowExW(view.hwnd(), f, L"QuillmarContainer", nullptr));)
+    for (HWND f = nullptr; (f = FindWindowExW(window, f, L"QuillmarContainer", nullptr));)
       if (FindWindowExW(f, nullptr, window_class, nullptr) != nullptr) return true;
     return false;
   };
@@ -191,71 +246,34 @@ TEST_F(Form4ViewTest, PagesOutOfSightGetTheirControlsWhenShownOrOnceTheWindowIsU
   form.TabStrip1.Select(3);
   EXPECT_TRUE(on_a_page(L"ListBox"));
   EXPECT_FALSE(on_a_page(TRACKBAR_CLASSW));
-  view.Show(nullptr);
+  Open("Form4").Show(nullptr);
   Pump();
   EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
 }
 
-TEST_F(Form4ViewTest, TypingStopsAtTheLengthLimit) {
-  for (const auto& [box, limit] : {std::pair{"Txtpix", 3}, {"TxtName", 50}, {"TxtCompany", 50}}) {
-    for (int i = 0; i < limit + 5; ++i) SendMessageW(Get(box), WM_CHAR, L'0' + i % 10, 0);
-    EXPECT_EQ(GetWindowTextLengthW(Get(box)), limit) << box;
-  }
-}
-
-TEST_F(Form4ViewTest, ControlsAskForTheColoursOfTheTable) {
-  const struct {
-    const char* control;
-    UINT message;
-    COLORREF text;
-    COLORREF back;
-  } cases[] = {
-      {"ChckDisableRegistry", WM_CTLCOLORSTATIC, RGB(255, 255, 255), RGB(0, 0, 0)},
-      {"Label9", WM_CTLCOLORSTATIC, RGB(0, 0, 192), GetSysColor(COLOR_BTNFACE)},
-      {"Label16", WM_CTLCOLORSTATIC, RGB(1, 2, 3), RGB(192, 192, 192)},
-      {"TxtName", WM_CTLCOLOREDIT, RGB(0, 0, 0), RGB(255, 255, 255)},
+// The model refuses the action; the view takes back what the real control already did.
+TEST_F(ViewTest, AnInvalidSizeRefusesTheSliderAndThePageOnScreen) {
+  Form4& form = Tweak();
+  form.TabStrip1.Select(2);
+  HWND box = Control("Form4", "Txtpix"), slider = Control("Form4", "Slider1");
+  HWND tabs = Control("Form4", "TabStrip1");
+  const int before = form.Slider1.value();
+  auto leave_the_box = [&] {
+    SetWindowTextW(box, L"abc");
+    SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), EN_KILLFOCUS),
+                 reinterpret_cast<LPARAM>(box));
   };
-  HDC dc = CreateCompatibleDC(nullptr);
-  for (const auto& c : cases) {
-    SetTextColor(dc, RGB(1, 2, 3));
-    HWND control = Get(c.control);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(control), c.message,
-                                                             reinterpret_cast<WPARAM>(dc),
-                                                             reinterpret_cast<LPARAM>(control)));
-    LOGBRUSH fill{};
-    GetObjectW(brush, sizeof fill, &fill);
-    EXPECT_EQ(GetTextColor(dc), c.text) << c.control;
-    EXPECT_EQ(GetBkColor(dc), c.back) << c.control;
-    EXPECT_EQ(fill.lbColor, c.back) << c.control;
-  }
-  DeleteDC(dc);
-}
-
-TEST_F(Form4ViewTest, OnlyLinkLabelsShowTheHand) {
-  for (const char* name : {"Label9", "Label10", "Label5"}) {
-    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    SendMessageW(Get(name), WM_SETCURSOR, reinterpret_cast<WPARAM>(Get(name)), HTCLIENT);
-    EXPECT_EQ(GetCursor() == LoadCursorW(nullptr, IDC_HAND), std::string(name) != "Label5");
-  }
-}
-
-TEST_F(Form4ViewTest, ANewDpiLaysTheWindowOutAgainAndTheCloseBoxClosesIt) {
-  RECT suggested{10, 20, 10, 20};
-  SendMessageW(view.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-               reinterpret_cast<LPARAM>(&suggested));
-  RECT client;
-  GetClientRect(view.hwnd(), &client);
-  const RECT apply = Placed(Get("BtnApply"));
-  EXPECT_EQ(client.right, 554);
-  EXPECT_EQ(client.bottom, 656);
-  EXPECT_EQ(apply.left, 408);
-  EXPECT_EQ(apply.right - apply.left, 122);
-
-  HWND window = view.hwnd();
-  SendMessageW(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(forms.Find("Form4"), nullptr);
-  EXPECT_FALSE(IsWindow(window));
-  form.ChckFind.SetValue(1);  // reaches no view any more
+  leave_the_box();
+  SendMessageW(slider, TBM_SETPOS, TRUE, 90);
+  SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(TB_PAGEDOWN, 90),
+               reinterpret_cast<LPARAM>(slider));
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), before);
+  leave_the_box();
+  NMHDR header{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), TCN_SELCHANGING};
+  EXPECT_EQ(
+      SendMessageW(GetParent(tabs), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header)),
+      TRUE);
+  EXPECT_EQ(host.messages, std::vector<std::string>(2, "Size must be a number (0 - 100)."));
 }
 
 }  // namespace
