@@ -13,16 +13,16 @@ int CALLBACK Found(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM chars
   return 0;
 }
 
-// The character set to ask the face for: Central European where the face has it, else the
-// face's own; -1 when the face is not installed.
-int FaceCharset() {
+}  // namespace
+
+int FaceCharset(const wchar_t* face) {
   HDC screen = GetDC(nullptr);
   if (screen == nullptr) return -1;
   int charset = -1;
   for (const BYTE wanted : {kCentralEurope, static_cast<BYTE>(DEFAULT_CHARSET)}) {
     LOGFONTW font{};
     font.lfCharSet = wanted;
-    wcsncpy(font.lfFaceName, kFace, LF_FACESIZE - 1);
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
     EnumFontFamiliesExW(screen, &font, Found, reinterpret_cast<LPARAM>(&charset), 0);
     if (charset >= 0) break;
   }
@@ -30,10 +30,8 @@ int FaceCharset() {
   return charset;
 }
 
-}  // namespace
-
 LOGFONTW DialogFont(int dpi, bool bold) {
-  static const int charset = FaceCharset();
+  static const int charset = FaceCharset(kFace);
   LOGFONTW font{};
   if (charset >= 0) {
     wcsncpy(font.lfFaceName, kFace, LF_FACESIZE - 1);
