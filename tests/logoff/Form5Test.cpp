@@ -1,89 +1,67 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "logoff/Form5.h"
 #include "tests/support/HeadlessHost.h"
-#include "tweak/Form4.h"
 
 namespace quillmar {
 namespace {
 
 using test::kProgram;
 
-enum class Answer { kLogOffNow, kCancel, kCloseBox };
+enum Answer { kLogOffNow, kCancel, kCloseBox };
+const std::string kOptions[] = {"OptPrompt", "OptDontPromptAndLogOff",
+                                "OptDontPromptAndDontLogOff"};
 
 ui::OptionButton& Option(ui::Window& w, const std::string& name) {
   return dynamic_cast<ui::OptionButton&>(*w.Find(name));
 }
 
-TEST(LogOffPrompt, EveryAnswer) {
-  struct Case {
+// Every answer with every choice, and what the next Apply does: a choice acts from then on, and
+// every opening of the prompt starts afresh.
+TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
+  const struct {
     Answer answer;
-    const char* choice;  // the prompt's option, without the tweak window's trailing 1
+    int choice;  // in kOptions
     const char* stored;
-    bool logs_off;
-    const char* tweak_option;
+    int tweak_option;  // the tweak window's twin of kOptions selected afterwards
+    char next;         // the next Apply: 'P' prompts, 'L' logs off at once, '-' does neither
+  } cases[] = {
+      {kLogOffNow, 0, "Prompt", 0, 'P'},
+      {kLogOffNow, 1, "NoPromptLogOff", 0, 'P'},
+      {kLogOffNow, 2, "NoPromptNoLogOff", 0, 'P'},
+      {kCancel, 0, "Prompt", 0, 'P'},
+      {kCancel, 1, "NoPromptLogOff", 1, 'L'},
+      {kCancel, 2, "NoPromptNoLogOff", 2, '-'},
+      {kCloseBox, 2, "Prompt", 0, 'P'},
   };
-  const Case cases[] = {
-      {Answer::kLogOffNow, "OptPrompt", "Prompt", true, "OptPrompt1"},
-      {Answer::kLogOffNow, "OptDontPromptAndLogOff", "NoPromptLogOff", true, "OptPrompt1"},
-      {Answer::kLogOffNow, "OptDontPromptAndDontLogOff", "NoPromptNoLogOff", true, "OptPrompt1"},
-      {Answer::kCancel, "OptPrompt", "Prompt", false, "OptPrompt1"},
-      {Answer::kCancel, "OptDontPromptAndLogOff", "NoPromptLogOff", false,
-       "OptDontPromptAndLogOff1"},
-      {Answer::kCancel, "OptDontPromptAndDontLogOff", "NoPromptNoLogOff", false,
-       "OptDontPromptAndDontLogOff1"},
-      {Answer::kCloseBox, "OptDontPromptAndDontLogOff", "Prompt", false, "OptPrompt1"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(static_cast<int>(c.answer)) + ", " + c.choice);
+  const std::map<char, std::vector<std::string>> next = {
+      {'P', {"Beep", "ShowModal: Form5", "Close: Form5"}}, {'L', {"LogOff"}}, {'-', {}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
     test::Program p;
-    auto* tweak = dynamic_cast<Form4*>(p.forms.Load("Form4"));
-    ASSERT_NE(nullptr, tweak);
+    Form4& tweak = p.Load();
     p.host.answer_modal = [&](ui::Window& w) {
       auto& prompt = dynamic_cast<Form5&>(w);
-      EXPECT_TRUE(prompt.OptPrompt.value());
       EXPECT_EQ(&prompt.cmdLogoff, prompt.InitialFocus());
-      Option(prompt, c.choice).Select();
-      if (c.answer == Answer::kLogOffNow) prompt.cmdLogoff.Click();
-      if (c.answer == Answer::kCancel) prompt.Command1.Click();
-      if (c.answer == Answer::kCloseBox) p.forms.Close(prompt);
+      Option(prompt, kOptions[c.choice]).Select();
+      if (c.answer == kLogOffNow) prompt.cmdLogoff.Click();
+      if (c.answer == kCancel) prompt.Command1.Click();
+      if (c.answer == kCloseBox) p.forms.Close(prompt);
     };
-    tweak->BtnApply.Click();
+    tweak.BtnApply.Click();
     p.forms.Collect();
-    EXPECT_EQ(nullptr, p.forms.Find("Form5"));
     EXPECT_EQ(RegValue(std::string(c.stored)),
               p.module.QueryValue(kCurrentUser, kProgram, "LogOffBox"));
-    EXPECT_EQ(c.logs_off ? 1 : 0, p.host.Count("LogOff"));
-    EXPECT_TRUE(Option(*tweak, c.tweak_option).value());
-    EXPECT_EQ((std::vector<std::string>{"Beep", "ShowModal: Form5"}),
-              std::vector<std::string>(p.host.events.begin(), p.host.events.begin() + 2));
+    EXPECT_EQ(c.answer == kLogOffNow ? 1 : 0, p.host.Count("LogOff"));
+    EXPECT_TRUE(Option(tweak, kOptions[c.tweak_option] + "1").value());
+    EXPECT_EQ("ShowModal: Form5", p.host.events.at(1)) << "after the beep";
+    p.host.events.clear();
+    p.host.answer_modal = [](ui::Window& w) { EXPECT_TRUE(Option(w, kOptions[0]).value()); };
+    tweak.BtnApply.Click();
+    EXPECT_EQ(next.at(c.next), p.host.events);
   }
-}
-
-// A choice made with Cancel acts from the next Apply on, and every opening starts afresh.
-TEST(LogOffPrompt, ChoiceActsFromTheNextApply) {
-  test::Program p;
-  auto* tweak = dynamic_cast<Form4*>(p.forms.Load("Form4"));
-  ASSERT_NE(nullptr, tweak);
-  int openings = 0;
-  p.host.answer_modal = [&](ui::Window& w) {
-    auto& prompt = dynamic_cast<Form5&>(w);
-    EXPECT_TRUE(prompt.OptPrompt.value()) << "opening " << openings;
-    ++openings;
-    prompt.OptDontPromptAndLogOff.Select();
-    if (openings == 2) prompt.Command1.Click();
-  };
-  tweak->BtnApply.Click();
-  EXPECT_EQ(RegValue(std::string("Prompt")),
-            p.module.QueryValue(kCurrentUser, kProgram, "LogOffBox"))
-      << "closed by its close box";
-  tweak->BtnApply.Click();
-  EXPECT_EQ(0, p.host.Count("LogOff"));
-  EXPECT_TRUE(tweak->OptDontPromptAndLogOff1.value());
-  p.host.events.clear();
-  tweak->BtnApply.Click();
-  EXPECT_EQ(2, openings);
-  EXPECT_EQ(std::vector<std::string>{"LogOff"}, p.host.events);
 }
 
 }  // namespace
