@@ -1,117 +1,81 @@
+#undef NDEBUG  // a failed assert is how this target reports a finding, in every build
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <cstdlib>
+#include <cassert>
 #include <cstring>
+#include <iterator>
 
 #include "registry/Module1.h"
 
-namespace {
-
 using namespace quillmar;
 
-void Check(bool ok, const char* broken) {
-  if (ok) return;
-  std::fprintf(stderr, "%s\n", broken);
-  std::abort();
-}
+const std::int32_t kCodes[] = {kSuccess, kFileNotFound, kAccessDenied, kInvalidHandle, kMoreData};
 
-constexpr std::array<std::int32_t, 5> kCodes = {kSuccess, kFileNotFound, kAccessDenied,
-                                                kInvalidHandle, kMoreData};
-
-// Answers as the input says: the open's result code, then for each query a code, a type and a
-// size, and the bytes it fills. It writes its outputs even when it fails and its two answers
-// need not agree; it honours only the caller's buffer size, as the platform does.
-class Scripted final : public RegistryBackend {
- public:
-  struct Answer {
-    std::int32_t code;
-    std::uint32_t type, size;
-  };
-  Scripted(const std::uint8_t* data, std::size_t size) : input_(data, data + size) {
-    open_code = kCodes[Next(1) % 4];
-    for (Answer& a : answers) {
-      a.code = kCodes[Next(1) % kCodes.size()];
-      a.type = Next(1);
-      a.size = Next(4);
-      if (a.size >> 31 == 0) a.size &= 0xFFFF;  // huge sizes as they come, the others kept quick
-    }
-    bytes = input_.substr(std::min(at_, input_.size()));
+// Answers the size query, then the data query, as the input's first bytes script them (zeros past
+// its end), and fills the rest of the input: it writes its outputs even when it fails, and only
+// the caller's buffer size is honoured, as the platform does; its two answers need not agree.
+struct Scripted final : RegistryBackend {
+  explicit Scripted(const std::string& in) : bytes(in.substr(std::min(in.size(), sizeof s))) {
+    std::memcpy(&s, in.data(), std::min(in.size(), sizeof s));
+    for (auto& n : s.size) n &= n >> 31 ? ~0u : 0xFFFF;  // huge sizes as they come, others quick
   }
+  std::int32_t Code(int i) const { return kCodes[s.code[i] % std::size(kCodes)]; }
   std::int32_t OpenKey(RegHandle, const std::string&, RegHandle& key) override {
-    if (open_code == kSuccess) key = ++open;
-    return open_code;
+    if (Code(2) == kSuccess) key = ++open;
+    return Code(2);
   }
-  std::int32_t CreateKey(RegHandle, const std::string&, RegHandle&) override { return 5; }
   std::int32_t QueryValue(RegHandle key, const std::string&, std::uint32_t* type,
                           std::uint8_t* data, std::uint32_t* size) override {
-    Check(key != 0 && key == open, "a query on a key not open");
-    const Answer& a = answers[std::min<std::size_t>(queries++, 1)];
-    if (data != nullptr)
-      std::memcpy(data, bytes.data(), std::min<std::size_t>(*size, bytes.size()));
-    if (type != nullptr) *type = a.type;
-    if (size != nullptr) *size = a.size;
-    return a.code;
+    assert(key != 0 && key == open && "a query on a key not open");
+    const int i = std::min(queries++, 1);
+    if (data) std::memcpy(data, bytes.data(), std::min<std::size_t>(*size, bytes.size()));
+    if (type != nullptr) *type = s.type[i];
+    if (size != nullptr) *size = s.size[i];
+    return Code(i);
   }
-  std::int32_t SetValue(RegHandle, const std::string&, std::uint32_t, const std::uint8_t*,
-                        std::uint32_t) override {
-    return 5;
-  }
-  std::int32_t DeleteValue(RegHandle, const std::string&) override { return 5; }
   std::int32_t CloseKey(RegHandle key) override {
     if (key == 0 || key != open) return kInvalidHandle;
     open = 0;
     return kSuccess;
   }
+  std::int32_t CreateKey(RegHandle, const std::string&, RegHandle&) override { return 5; }
+  std::int32_t SetValue(RegHandle, const std::string&, std::uint32_t, const std::uint8_t*,
+                        std::uint32_t) override {
+    return 5;
+  }
+  std::int32_t DeleteValue(RegHandle, const std::string&) override { return 5; }
 
-  std::int32_t open_code;
-  std::array<Answer, 2> answers;
+  struct {
+    std::uint32_t size[2];
+    std::uint8_t code[3], type[2];  // code[2] is the open's
+  } s{};
   std::string bytes;
   RegHandle open = 0;  // the one key open, 0 when none
-  std::size_t queries = 0;
-
- private:
-  std::uint32_t Next(int count) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < count; ++i, ++at_)
-      if (at_ < input_.size())
-        value |= static_cast<std::uint32_t>(std::uint8_t(input_[at_])) << 8 * i;
-    return value;
-  }
-  std::string input_;
-  std::size_t at_ = 0;
+  int queries = 0;
 };
 
-}  // namespace
-
-// QueryValue closes what it opened, never reads past what it was given, and returns a value
+// QueryValue uses only the key it opened, never reads past what it was given, and returns a value
 // only when it could decode one: a text up to its first NUL, or a number of exactly four bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Scripted registry(data, size);
-  Module1 m(registry);
+  Scripted r({reinterpret_cast<const char*>(data), size});
   ReadOutcome outcome = ReadOutcome::kValue;
-  const RegValue v = m.QueryValue(kCurrentUser, "Software\\Fuzz", "v", &outcome);
-  const auto& [first, second] = registry.answers;
-  Check(registry.open == 0, "a key left open");
-  Check(outcome != ReadOutcome::kMissing || registry.open_code == kFileNotFound ||
-            first.code == kFileNotFound,
-        "missing without a not-found answer");
-  Check(outcome == ReadOutcome::kValue || IsEmptyText(v), "an undecoded value");
+  const RegValue v = Module1(r).QueryValue(kCurrentUser, "Fuzz", "v", &outcome);
+  const bool not_found = r.Code(2) == kFileNotFound || r.Code(0) == kFileNotFound;
+  assert((outcome == ReadOutcome::kValue || IsEmptyText(v)) &&
+         (outcome != ReadOutcome::kMissing || not_found) && "undecoded, or missing unfound");
   if (outcome != ReadOutcome::kValue) return 0;
-  Check(first.code == kSuccess && second.code == kSuccess, "a value from a failed query");
+  assert(r.Code(0) == kSuccess && r.Code(1) == kSuccess && "a value from a failed query");
   if (const auto* number = std::get_if<std::int32_t>(&v)) {
-    std::string raw = registry.bytes.substr(0, 4);
-    raw.resize(4, '\0');
-    Check(first.type == kRegDword && second.size == 4, "a number not from four bytes");
-    Check(std::memcmp(number, raw.data(), 4) == 0, "a wrong number");
+    const std::string raw = r.bytes.substr(0, 4) + std::string(4, '\0');
+    assert(r.s.type[0] == kRegDword && r.s.size[1] == 4 &&
+           std::memcmp(number, raw.data(), 4) == 0 && "a number not from its four bytes");
     return 0;
   }
   const std::string& text = std::get<std::string>(v);
-  std::string filled = registry.bytes;  // what the back end left unfilled is the caller's blanks
+  std::string filled = r.bytes;  // what the back end left unfilled is the caller's blanks
   filled.resize(std::max(filled.size(), text.size()), ' ');
-  Check(first.type == kRegSz, "a text not from REG_SZ");
-  Check(text.size() <= std::min(first.size, second.size), "a text longer than filled");
-  Check(filled.compare(0, text.size(), text) == 0, "a text not from the bytes");
-  Check(text.find('\0') == std::string::npos, "a NUL in a text");
+  assert(r.s.type[0] == kRegSz && text.size() <= std::min(r.s.size[0], r.s.size[1]) &&
+         filled.compare(0, text.size(), text) == 0 &&
+         "a text not from the bytes filled of a REG_SZ");
+  assert(text.find('\0') == std::string::npos && "a NUL in a text");
   return 0;
 }
