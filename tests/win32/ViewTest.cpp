@@ -77,8 +77,7 @@ TEST_F(ViewTest, SampledControlsStandWhereTheLayoutPutsThemWithTheirCaptions) {
     win32::WindowView& view = Open(c.window);
     ASSERT_EQ(view.dpi(), 96);
     HWND hwnd = *c.control != '\0' ? Control(c.window, c.control) : view.hwnd();
-    ASSERT_NE(hwnd, nullptr);
-    RECT r;
+    RECT r{};
     GetClientRect(hwnd, &r);
     if (hwnd != view.hwnd())
       MapWindowPoints(hwnd, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
@@ -135,11 +134,9 @@ void CALLBACK LookAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
   seen = {top, owner, IsWindowEnabled(owner) != FALSE, 0, 0};
   for (HWND h = GetWindow(seen.top, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) {
     wchar_t name[16] = {};
-    GetClassNameW(h, name, 16);
-    const LONG style = GetWindowLongW(h, GWL_STYLE);
-    if ((style & WS_VISIBLE) == 0) continue;
+    if (!IsWindowVisible(h) || GetClassNameW(h, name, 16) == 0) continue;
     seen.buttons += wcscmp(name, L"Button") == 0;
-    seen.icons += (style & SS_TYPEMASK) == SS_ICON && SendMessageW(h, STM_GETICON, 0, 0) != 0;
+    seen.icons += SendMessageW(h, STM_GETICON, 0, 0) != 0;
   }
   PostMessageW(seen.top, box ? WM_COMMAND : WM_CLOSE, IDOK, 0);
 }
@@ -165,22 +162,7 @@ TEST_F(ViewTest, LogOffEndsTheUsersSessionWithoutForce) {
   EXPECT_EQ(asked, std::pair(0u, DWORD{0xFFF}));
 }
 
-TEST_F(ViewTest, TheListShowsTheModelsItemsAndSelection) {
-  Form4& form = Tweak();
-  HWND list = Control("Form4", "List1");  // created first, so that it follows every change
-  for (const char* item : {"a", "b", "c", "b"}) form.List1.AddItem(item);
-  form.List1.SetListIndex(3);
-  form.List1.RemoveItem(1);
-  form.List1.RemoveItem(0);
-  form.List1.AddItem("d");
-  wchar_t shown[8] = {};  // one letter an item
-  for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i)
-    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(shown + i));
-  EXPECT_STREQ(shown, L"cbd");
-  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
-}
-
-TEST_F(ViewTest, PagesOutOfSightGetTheirControlsWhenShownOrOnceTheWindowIsUp) {
+TEST_F(ViewTest, PagesOutOfSightGetTheirControlsWhenShownOrOnceUpAndTheListFollowsTheModel) {
   Form4& form = Tweak();
   HWND window = Open("Form4").hwnd();
   // Looked up among the real windows, not through the view, which would create them.
@@ -196,6 +178,18 @@ TEST_F(ViewTest, PagesOutOfSightGetTheirControlsWhenShownOrOnceTheWindowIsUp) {
   Open("Form4").Show(nullptr);
   for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
   EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
+  // The list on screen follows the model item by item.
+  HWND list = Control("Form4", "List1");
+  for (const char* item : {"a", "b", "c", "b"}) form.List1.AddItem(item);
+  form.List1.SetListIndex(3);
+  form.List1.RemoveItem(1);
+  form.List1.RemoveItem(0);
+  form.List1.AddItem("d");
+  wchar_t shown[8] = {};  // one letter an item
+  for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i)
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(shown + i));
+  EXPECT_STREQ(shown, L"cbd");
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
 }
 
 // The model refuses the action; the view takes back what the real control already did.
@@ -217,9 +211,8 @@ TEST_F(ViewTest, AnInvalidSizeRefusesTheSliderAndThePageOnScreen) {
   EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), before);
   leave_the_box();
   NMHDR header{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), TCN_SELCHANGING};
-  EXPECT_EQ(
-      SendMessageW(GetParent(tabs), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header)),
-      TRUE);
+  EXPECT_TRUE(
+      SendMessageW(GetParent(tabs), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header)));
   EXPECT_EQ(host.messages, std::vector<std::string>(2, "Size must be a number (0 - 100)."));
 }
 
