@@ -1,5 +1,4 @@
-"""Drives the real quillmar.exe under Wine and Xvfb with real input, and reads the results only
-from outside: the registry through Wine's reg.exe, the windows through uiprobe.exe."""
+"""The real quillmar.exe under Wine and Xvfb with real input, read through reg.exe and uiprobe.exe."""
 
 import atexit
 import json
@@ -10,6 +9,7 @@ import subprocess
 import tempfile
 import time
 import unittest
+from subprocess import DEVNULL
 
 EXE, PROBE = os.environ["QUILLMAR_EXE"], os.environ["QUILLMAR_PROBE"]  # set by CTest
 TEMPLATE = os.path.join(os.path.dirname(__file__), "..", "..", "build", "wine", "e2e-template")
@@ -24,7 +24,7 @@ def _env(prefix):
         read, write = os.pipe()
         server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
                                    "-nolisten", "tcp"], pass_fds=(write,),
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                  stdout=DEVNULL, stderr=DEVNULL)
         os.close(write)
         atexit.register(server.kill)
         with os.fdopen(read) as answer:
@@ -69,16 +69,12 @@ class Scenario(unittest.TestCase):
         self.wine(["reg", "add", key, "/v", name, "/f", "/t", kind, "/d", data])
 
     def reg_query(self, key, name):  # (type, data) as reg.exe shows them, or None
-        out = self.wine(["reg", "query", key, "/v", name], check=False)
-        for line in out.stdout.splitlines() if out.returncode == 0 else []:
-            parts = re.split(r" {4}", line.strip(), maxsplit=2)  # reg.exe's column gap
-            if len(parts) >= 2 and parts[1].startswith("REG_") and parts[0].lower() == name.lower():
-                return parts[1], parts[2] if len(parts) > 2 else ""
-        return None
+        out = self.wine(["reg", "query", key, "/v", name], check=False).stdout
+        m = re.search(rf"^ *{re.escape(name)} {{4}}(REG_\w+)(?: {{4}}(.*))?$", out, re.M | re.I)
+        return (m[1], (m[2] or "").rstrip()) if m else None
 
     def start(self):
-        self.app = subprocess.Popen(["wine", EXE], env=self.env, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL)
+        self.app = subprocess.Popen(["wine", EXE], env=self.env, stdout=DEVNULL, stderr=DEVNULL)
 
     def exited(self, timeout=15):
         try:
@@ -93,6 +89,7 @@ class Scenario(unittest.TestCase):
             return []  # a probe started while Wine brings the program up can stall; ask again
         tops = {}
         for c in (json.loads(line) for line in out.splitlines() if line.startswith("{")):
+            c["text"] = bytes.fromhex(c["text"]).decode("utf-16-be")
             tops.setdefault(c["top"], []).append(c)
         return [controls for controls in tops.values() if controls[0]["text"] == title]
 

@@ -1,5 +1,4 @@
-"""The real exe's start and end: the agreement's three answers and later starts; the log-off
-prompt, whose "Cancel" keeps the choice for the next Apply, which like "Log off now" ends it."""
+"""The agreement's three answers and later starts; the log-off prompt's Cancel and Log off now."""
 
 from harness import PROGRAM_KEY, Scenario
 
@@ -11,27 +10,23 @@ class StartUp(Scenario):
         # The marker is written while the agreement is still open.
         self.assertEqual(("REG_SZ", "First"), self.reg_query(PROGRAM_KEY, "FirstTime"))
 
-    def test_no_ends_the_program_and_after_yes_later_starts_skip_the_agreement(self):
+    def test_no_ends_the_program_the_close_box_keeps_the_marker_and_yes_opens_the_tweaks(self):
         self.first_start()
         self.press("No")
         self.assertTrue(self.exited())
         self.assertEqual(("REG_SZ", ""), self.reg_query(PROGRAM_KEY, "FirstTime"))
         self.first_start()
-        self.press("Yes")
-        self.wait_active()
-        self.press("Close")
-        self.assertTrue(self.exited())
-        self.start()
-        self.assertFalse(any(c["text"] == "Yes" for c in self.wait_active()))
-        self.assertEqual(("REG_SZ", "First"), self.reg_query(PROGRAM_KEY, "FirstTime"))
-
-    def test_closing_the_agreement_keeps_the_marker(self):
-        self.first_start()
         self.xdotool("key", "alt+F4")
         self.assertTrue(self.exited())
-        self.assertEqual(("REG_SZ", "First"), self.reg_query(PROGRAM_KEY, "FirstTime"))
-        self.start()
+        self.start()  # so later starts skip the agreement
+        self.assertFalse(any(c["text"] == "Yes" for c in self.wait_active()))
+        self.press("Close")
+        self.assertTrue(self.exited())
+        self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "")
+        self.first_start()
+        self.press("Yes")
         self.wait_active()
+        self.assertEqual(("REG_SZ", "First"), self.reg_query(PROGRAM_KEY, "FirstTime"))
 
 
 AUTO_LOGOFF = "Don' t prompt me next time and Log off automatically."

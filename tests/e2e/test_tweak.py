@@ -4,7 +4,7 @@ from harness import EXPLORER_KEY, MESSAGE_TITLE, Scenario
 
 
 class Tweak(Scenario):
-    def test_active_desktop_is_refused_while_the_feature_is_disabled(self):
+    def test_active_desktop_refused_while_disabled_and_an_invalid_size_refusing_a_click(self):
         self.reg_add(EXPLORER_KEY, "NoSetActiveDesktop", "REG_DWORD", "1")
         self.open_tweak()
         self.wait_check("Active Desktop", 0)
@@ -15,6 +15,17 @@ class Tweak(Scenario):
         self.press("Active Desktop")
         self.answer_message("Active Desktop feature must be enabled (in Desktop + Special tab)!")
         self.assertEqual(0, self.find("Active Desktop")["check"])
+        self.show_tab(1)  # an invalid size cancels the click that left it; the focus returns
+        self.click(self.visible("Edit")[0])
+        self.xdotool("key", "ctrl+a", "BackSpace")
+        self.xdotool("type", "--delay", 30, "abc")
+        self.press("Hide all items on the desktop.")
+        self.answer_message("Size must be a number (0 - 100).")
+        box = self.wait_for(lambda: (b := self.visible("Edit")[0])["focus"] and b, "the focus back")
+        self.assertEqual("abc", box["text"])
+        self.assertEqual(0, self.find("Hide all items on the desktop.")["check"])
+        self.assertEqual(32, self.visible("msctls_trackbar32")[0]["pos"])
+        self.assertFalse(self.tops(MESSAGE_TITLE))
 
     def test_slider_click_rewrites_the_size_and_apply_stores_it_as_text(self):
         self.open_tweak()
@@ -28,20 +39,6 @@ class Tweak(Scenario):
         self.press("Apply")
         self.wait_reg(r"HKCU\Control Panel\Desktop\WindowMetrics", "Shell Icon Size",
                       ("REG_SZ", size))
-
-    def test_an_invalid_size_cancels_the_click_that_left_it_and_the_focus_returns(self):
-        self.open_tweak()
-        self.show_tab(1)
-        self.click(self.visible("Edit")[0])
-        self.xdotool("key", "ctrl+a", "BackSpace")
-        self.xdotool("type", "--delay", 30, "abc")
-        self.press("Hide all items on the desktop.")
-        self.answer_message("Size must be a number (0 - 100).")
-        box = self.wait_for(lambda: (b := self.visible("Edit")[0])["focus"] and b, "the focus back")
-        self.assertEqual("abc", box["text"])
-        self.assertEqual(0, self.find("Hide all items on the desktop.")["check"])
-        self.assertEqual(32, self.visible("msctls_trackbar32")[0]["pos"])
-        self.assertFalse(self.tops(MESSAGE_TITLE))
 
 
 class Win98(Scenario):

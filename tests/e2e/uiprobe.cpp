@@ -16,21 +16,14 @@ LRESULT Ask(HWND h, UINT message, WPARAM w = 0, LPARAM l = 0) {
   return static_cast<LRESULT>(result);
 }
 
-// The text as a JSON string in UTF-8.
+// The text as hexadecimal UTF-16 code units, which need no escaping in JSON.
 std::string Text(HWND h) {
-  std::wstring w(static_cast<std::size_t>(Ask(h, WM_GETTEXTLENGTH)) + 1, L'\0');
-  w.resize(static_cast<std::size_t>(Ask(h, WM_GETTEXT, w.size(), reinterpret_cast<LPARAM>(&w[0]))));
-  std::string utf8(w.size() * 3, '\0');
-  utf8.resize(static_cast<std::size_t>(
-      WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), &utf8[0],
-                          static_cast<int>(utf8.size()), nullptr, nullptr)));
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-    out += c < 0x20 || c == '"' || c == '\\' ? escaped : std::string(1, static_cast<char>(c));
-  }
-  return out + "\"";
+  wchar_t text[4096] = {};
+  Ask(h, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+  std::string hex;
+  for (const wchar_t* c = text; *c != L'\0'; ++c)
+    for (int shift = 12; shift >= 0; shift -= 4) hex += "0123456789abcdef"[*c >> shift & 15];
+  return hex;
 }
 
 void Dump(HWND h, HWND top, HWND focus) {
@@ -44,7 +37,7 @@ void Dump(HWND h, HWND top, HWND focus) {
     state = ",\"tab\":" + std::to_string(Ask(h, TCM_GETCURSEL));
   if (_stricmp(cls, TRACKBAR_CLASSA) == 0) state = ",\"pos\":" + std::to_string(Ask(h, TBM_GETPOS));
   std::printf(
-      "{\"top\":%llu,\"class\":\"%s\",\"text\":%s,\"visible\":%d,\"enabled\":%d,\"focus\":%d,"
+      "{\"top\":%llu,\"class\":\"%s\",\"text\":\"%s\",\"visible\":%d,\"enabled\":%d,\"focus\":%d,"
       "\"rect\":[%ld,%ld,%ld,%ld]%s}\n",
       static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(top)), cls, Text(h).c_str(),
       IsWindowVisible(h) ? 1 : 0, IsWindowEnabled(h) ? 1 : 0, h == focus ? 1 : 0, r.left, r.top,
