@@ -78,12 +78,12 @@ TEST(Apply, ThumbnailSequence) {
   test::Program p;
   test::Store(p.registry, kClassesRoot, ".bmp", "", Text("PBrush"));
   test::Store(p.registry, kClassesRoot, "Paint.Picture\\DefaultIcon", "", Text("pbrush.exe,1"));
-  for (const auto& [box, after] :
-       std::vector<std::pair<int, const char*>>{{2, "PBrush pbrush.exe,1 . 0"},
-                                                {1, "Paint.Picture %1 PBrush 1"},
-                                                {1, "Paint.Picture %1 PBrush 1"},
-                                                {0, "PBrush %1 PBrush 0"},
-                                                {2, "PBrush %1 PBrush 0"}}) {
+  const std::pair<int, const char*> steps[] = {{2, "PBrush pbrush.exe,1 . 0"},
+                                               {1, "Paint.Picture %1 PBrush 1"},
+                                               {1, "Paint.Picture %1 PBrush 1"},
+                                               {0, "PBrush %1 PBrush 0"},
+                                               {2, "PBrush %1 PBrush 0"}};
+  for (const auto& [box, after] : steps) {
     p.Load().ChckThumbnails.SetValue(box);
     p.tweak->BtnApply.Click();
     p.forms.Close(*p.tweak);

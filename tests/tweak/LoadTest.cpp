@@ -25,13 +25,13 @@ std::string States(const Form4& form, const std::string& names) {
   std::string out;
   for (const std::string& name : Words(names)) {
     const ui::Control* c = form.Find(name);
+    out += " ";
     if (const auto* box = dynamic_cast<const ui::CheckBox*>(c)) out += std::to_string(box->value());
     if (const auto* text = dynamic_cast<const ui::TextBox*>(c)) out += text->text();
     if (const auto* slider = dynamic_cast<const ui::Slider*>(c))
       out += std::to_string(slider->value());
-    out += name == Words(names).back() ? "" : " ";
   }
-  return out;
+  return out.substr(1);
 }
 
 // Nothing stored but a log-off choice in the wrong case; the load writes nothing.
