@@ -4,27 +4,21 @@
 #include "app/Start.h"
 
 namespace quillmar::test {
+namespace {
 
-void HeadlessHost::Show(ui::Window& window, bool modal) {
-  events.push_back(std::string(modal ? "ShowModal: " : "Show: ") + std::string(window.name()));
-  if (!modal) return;
-  if (answer_modal) answer_modal(window);
-  if (forms != nullptr && forms->Find(window.name()) == &window) forms->Close(window);
+void Set(RegistryBackend& registry, RegHandle key, const std::string& name, const Raw& value) {
+  registry.SetValue(key, name, value.type,
+                    reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
+                    static_cast<std::uint32_t>(value.bytes.size()));
 }
 
-int HeadlessHost::Count(const std::string& prefix) const {
-  int n = 0;
-  for (const auto& e : events) n += e.rfind(prefix, 0) == 0 ? 1 : 0;
-  return n;
-}
+}  // namespace
 
 void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
            const std::string& name, const Raw& value) {
   RegHandle key = 0;
   if (registry.CreateKey(root, path, key) != kSuccess) return;
-  registry.SetValue(key, name, value.type,
-                    reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
-                    static_cast<std::uint32_t>(value.bytes.size()));
+  Set(registry, key, name, value);
   registry.CloseKey(key);
 }
 
@@ -41,11 +35,10 @@ Program::Program(const char* first_time, const char* log_off) : Program() {
   for (char c = 'a'; c <= 'f'; ++c) seed["url" + std::to_string(c - 'a' + 1)] = Text({c});
   ForEachLocation([&](RegHandle key, const Row& row, const std::string& name) {
     const auto it = seed.find(name);
-    const Raw raw = it != seed.end()                  ? it->second
-                    : row.storage == Storage::kNumber ? Number(name.size() % 2)
-                                                      : Text(name + "?");
-    memory.SetValue(key, name, raw.type, reinterpret_cast<const std::uint8_t*>(raw.bytes.data()),
-                    static_cast<std::uint32_t>(raw.bytes.size()));
+    Set(memory, key, name,
+        it != seed.end()                  ? it->second
+        : row.storage == Storage::kNumber ? Number(name.size() % 2)
+                                          : Text(name + "?"));
   });
 }
 

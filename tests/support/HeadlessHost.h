@@ -1,9 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -27,30 +28,30 @@ inline constexpr char kVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion
 inline constexpr char kUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 inline constexpr char kProgram[] = "Software\\Quillmar";
 
-// A host without a screen: it records what the program shows and asks, in order, and lets a
-// test answer a modal window. A modal window the answer leaves open is closed as by its close
-// box.
+// Records what the program shows and asks, in order; a modal window the test's answer leaves
+// open is closed as by its close box.
 class HeadlessHost final : public ui::Host {
  public:
   void MsgBox(const std::string& text) override { events.push_back("MsgBox: " + text); }
   void Beep() override { events.push_back("Beep"); }
-  void SetFocus(ui::Control& control) override {
-    events.push_back("Focus: " + std::string(control.name()));
+  void SetFocus(ui::Control& c) override { events.push_back("Focus: " + std::string(c.name())); }
+  void Show(ui::Window& window, bool modal) override {
+    events.push_back(std::string(modal ? "ShowModal: " : "Show: ") + std::string(window.name()));
+    if (modal && answer_modal) answer_modal(window);
+    if (modal && forms != nullptr && forms->Find(window.name()) == &window) forms->Close(window);
   }
-  void Show(ui::Window& window, bool modal) override;
-  void Close(ui::Window& window) override {
-    events.push_back("Close: " + std::string(window.name()));
-  }
+  void Close(ui::Window& w) override { events.push_back("Close: " + std::string(w.name())); }
   void LogOff() override { events.push_back("LogOff"); }
   int PlatformId() override { return platform_id; }
-
-  // How many recorded events start with the prefix.
-  int Count(const std::string& prefix) const;
+  int Count(const std::string& prefix) const {
+    return static_cast<int>(std::count_if(events.begin(), events.end(),
+                                          [&](const auto& e) { return e.rfind(prefix, 0) == 0; }));
+  }
 
   std::vector<std::string> events;
   int platform_id = 2;
   std::function<void(ui::Window&)> answer_modal;
-  ui::Forms* forms = nullptr;  // for closing a modal window left open
+  ui::Forms* forms = nullptr;
 };
 
 // A value as a test stores it, bypassing the helpers: any type, any bytes.
@@ -59,9 +60,9 @@ struct Raw {
   std::string bytes;
 };
 inline Raw Number(std::int32_t n) {
-  const auto u = static_cast<std::uint32_t>(n);
-  return {kRegDword, std::string{static_cast<char>(u), static_cast<char>(u >> 8),
-                                 static_cast<char>(u >> 16), static_cast<char>(u >> 24)}};
+  std::string bytes(4, '\0');
+  std::memcpy(bytes.data(), &n, 4);
+  return {kRegDword, bytes};
 }
 inline Raw Text(const std::string& text) {
   return {kRegSz, text + std::string(1, '\0')};
@@ -69,9 +70,9 @@ inline Raw Text(const std::string& text) {
 void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
            const std::string& name, const Raw& value);
 
-// Passes every call on, but refuses the Nth call made while armed, or every call from the Nth
-// on: a refused call does nothing and leaves its outputs alone. Records each armed call ('O'pen,
-// 'C'lose, 'R'ead, 'W'rite, 'D'elete), and the keys not yet closed.
+// Refuses the Nth call made while armed, or every call from the Nth on, leaving outputs alone
+// (a refused close still releases the key); records each armed call: Open, Close, Read, Write,
+// Delete.
 class FaultyRegistry final : public RegistryBackend {
  public:
   struct Call {
@@ -99,8 +100,8 @@ class FaultyRegistry final : public RegistryBackend {
     return Refused(key, 'D', name) ? code : inner_.DeleteValue(key, name);
   }
   std::int32_t CloseKey(RegHandle key) override {
-    open.erase(key);
-    return Refused(key, 'C') ? code : inner_.CloseKey(key);
+    const std::int32_t result = inner_.CloseKey(key);
+    return Refused(key, 'C') ? code : result;
   }
 
   bool armed = false;
@@ -108,7 +109,6 @@ class FaultyRegistry final : public RegistryBackend {
   bool from_on = false;
   std::int32_t code = kSuccess;
   std::vector<Call> calls;
-  std::set<RegHandle> open;
 
  private:
   bool Refused(RegHandle key, char op, const std::string& name = {}) {
@@ -116,16 +116,15 @@ class FaultyRegistry final : public RegistryBackend {
     const std::size_t n = calls.size();
     return armed && refuse_at != 0 && (n == refuse_at || (from_on && n > refuse_at));
   }
-  std::int32_t Opened(std::int32_t result, const RegHandle& key) {
-    if (result == kSuccess) open.insert(key);
+  std::int32_t Opened(std::int32_t result, RegHandle key) {
     if (armed) calls.back().handle = key;
     return result;
   }
   RegistryBackend& inner_;
 };
 
-// One running program for a test: its windows on an in-memory registry behind the refusing
-// wrapper. Seeded, every catalogue location holds a value, so every key exists.
+// One running program: its windows on an in-memory registry behind the refusing wrapper.
+// Seeded, every catalogue location holds a value, so every key exists.
 struct Program {
   Program();
   Program(const char* first_time, const char* log_off);
@@ -136,7 +135,6 @@ struct Program {
   ui::Forms forms{host};
   Form4* tweak = nullptr;
 
-  // The tweak window alone, on that platform.
   Form4& Load(int platform = 2) {
     host.platform_id = platform;
     return *(tweak = &dynamic_cast<Form4&>(*forms.Load("Form4")));

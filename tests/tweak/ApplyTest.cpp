@@ -13,31 +13,26 @@ using test::kUrls;
 using test::kVersion;
 using test::Text;
 
+// Feature, item, the Settings group's other boxes; then NoActiveDesktop, NoSetActiveDesktop, the
+// item and Settings after Apply.
 TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
-  struct Case {
-    int feature, item, other_children;
-    int no_active_desktop, no_set_active_desktop, item_after, settings_after;
-  };
-  const Case cases[] = {
-      {1, 1, 0, 1, 1, 0, 0}, {1, 1, 1, 1, 1, 0, 1}, {1, 0, 0, 1, 1, 0, 0},
-      {0, 1, 0, 0, 0, 1, 1}, {0, 0, 1, 0, 1, 0, 1}, {2, 1, 0, 0, 0, 1, 1},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
+  const std::pair<const char*, const char*> cases[] = {{"110", "#1 #1 0 0"}, {"111", "#1 #1 0 1"},
+                                                       {"100", "#1 #1 0 0"}, {"010", "#0 #0 1 1"},
+                                                       {"001", "#0 #1 0 1"}, {"210", "#0 #0 1 1"}};
+  for (const auto& [set, after] : cases) {
+    SCOPED_TRACE(set);
     test::Program p;
     Form4& f = p.Load();
     f.OptDontPromptAndDontLogOff1.Select();
     for (ui::CheckBox* child :
          {&f.ChckControlPanel, &f.ChckTaskbar, &f.ChckFolderOptions, &f.ChckWindowsUpdate})
-      child->SetValue(c.other_children);
-    f.ChckActiveDesktop.SetValue(c.item);
-    f.ChckADFeature.SetValue(c.feature);
+      child->SetValue(set[2] - '0');
+    f.ChckActiveDesktop.SetValue(set[1] - '0');
+    f.ChckADFeature.SetValue(set[0] - '0');
     f.BtnApply.Click();
-    EXPECT_EQ(
-        "#" + std::to_string(c.no_active_desktop) + " #" + std::to_string(c.no_set_active_desktop),
-        p.Values(kCurrentUser, kExplorer, {"NoActiveDesktop", "NoSetActiveDesktop"}));
-    EXPECT_EQ(c.item_after, f.ChckActiveDesktop.value());
-    EXPECT_EQ(c.settings_after, f.ChckSettings.value());
+    EXPECT_EQ(after, p.Values(kCurrentUser, kExplorer, {"NoActiveDesktop", "NoSetActiveDesktop"}) +
+                         " " + std::to_string(f.ChckActiveDesktop.value()) + " " +
+                         std::to_string(f.ChckSettings.value()));
     EXPECT_EQ(std::vector<std::string>{}, p.host.events) << "no message, and no log-off";
   }
 }
@@ -45,16 +40,14 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
 // An empty box never replaces the machine-wide owner or organisation it was not loaded from;
 // every text is stored as text, whatever it holds; the prompt comes after every write.
 TEST(Apply, Texts) {
+  // After: DefName, DefCompany, RegisteredOwner, RegisteredOrganization, the size.
   struct Case {
-    const char *name, *company, *size;
-    const char* after;  // DefName, DefCompany, RegisteredOwner, RegisteredOrganization, the size
+    const char *name, *company, *size, *after;
   };
-  const Case cases[] = {
-      {"", "", "", ". . Owner Org ."},
-      {"   ", "Acme", " 48", ". Acme Owner Acme 48"},
-      {" Bob ", "", "big", "Bob . Bob Org big"},
-      {"007", "42", "-1", "007 42 007 42 -1"},
-  };
+  const Case cases[] = {{"", "", "", ". . Owner Org ."},
+                        {"   ", "Acme", " 48", ". Acme Owner Acme 48"},
+                        {" Bob ", "", "big", "Bob . Bob Org big"},
+                        {"007", "42", "-1", "007 42 007 42 -1"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.after);
     test::Program p;
@@ -85,12 +78,12 @@ TEST(Apply, ThumbnailSequence) {
   test::Program p;
   test::Store(p.registry, kClassesRoot, ".bmp", "", Text("PBrush"));
   test::Store(p.registry, kClassesRoot, "Paint.Picture\\DefaultIcon", "", Text("pbrush.exe,1"));
-  for (const auto& [box, after] :
-       std::vector<std::pair<int, const char*>>{{2, "PBrush pbrush.exe,1 . 0"},
-                                                {1, "Paint.Picture %1 PBrush 1"},
-                                                {1, "Paint.Picture %1 PBrush 1"},
-                                                {0, "PBrush %1 PBrush 0"},
-                                                {2, "PBrush %1 PBrush 0"}}) {
+  const std::pair<int, const char*> steps[] = {{2, "PBrush pbrush.exe,1 . 0"},
+                                               {1, "Paint.Picture %1 PBrush 1"},
+                                               {1, "Paint.Picture %1 PBrush 1"},
+                                               {0, "PBrush %1 PBrush 0"},
+                                               {2, "PBrush %1 PBrush 0"}};
+  for (const auto& [box, after] : steps) {
     p.Load().ChckThumbnails.SetValue(box);
     p.tweak->BtnApply.Click();
     p.forms.Close(*p.tweak);
@@ -119,11 +112,12 @@ TEST(Apply, TypedUrlHistory) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);
     test::Program p;
-    for (int i = 0; c.stored[i] != 0; ++i)
-      if (c.stored[i] != '.')
-        test::Store(
-            p.registry, kCurrentUser, kUrls, "url" + std::to_string(i + 1),
-            std::isdigit(c.stored[i]) ? test::Number(c.stored[i] - '0') : Text({c.stored[i]}));
+    for (int i = 0; c.stored[i] != 0; ++i) {
+      const char v = c.stored[i];
+      const auto raw = std::isdigit(v) ? test::Number(v - '0') : Text({v});
+      if (v != '.')
+        test::Store(p.registry, kCurrentUser, kUrls, "url" + std::to_string(i + 1), raw);
+    }
     Form4& f = p.Load();
     std::string items;
     for (int i = 0; i < f.List1.ListCount(); ++i) items += f.List1.List(i);

@@ -25,13 +25,13 @@ std::string States(const Form4& form, const std::string& names) {
   std::string out;
   for (const std::string& name : Words(names)) {
     const ui::Control* c = form.Find(name);
+    out += " ";
     if (const auto* box = dynamic_cast<const ui::CheckBox*>(c)) out += std::to_string(box->value());
     if (const auto* text = dynamic_cast<const ui::TextBox*>(c)) out += text->text();
     if (const auto* slider = dynamic_cast<const ui::Slider*>(c))
       out += std::to_string(slider->value());
-    out += name == Words(names).back() ? "" : " ";
   }
-  return out;
+  return out.substr(1);
 }
 
 // Nothing stored but a log-off choice in the wrong case; the load writes nothing.
@@ -45,8 +45,7 @@ TEST(Load, Defaults) {
     EXPECT_EQ("1 1 1 1 0 32 32  ", States(f,
                                           "ChckFavorites ChckHelp ChckSettings ChckRecentDocuments "
                                           "ChckHide Txtpix Slider1 TxtName TxtCompany"));
-    EXPECT_EQ(platform == 2, f.ChckHelp.enabled());
-    EXPECT_EQ(platform == 2, f.ChckMyDocuments.enabled());
+    EXPECT_EQ(platform == 2 ? 2 : 0, f.ChckHelp.enabled() + f.ChckMyDocuments.enabled());
     EXPECT_EQ(0, f.List1.ListCount() + p.module.TypedUrlCount);
     EXPECT_TRUE(f.OptPrompt1.value());
     EXPECT_EQ(0, p.host.Count("MsgBox"));
@@ -80,41 +79,40 @@ TEST(Load, DocumentsGroupEndStates) {
 // size, whose text sets the slider where it can.
 TEST(Load, Consequences) {
   struct Case {
-    char key;           // Explorer policy, Network logon or window Metrics
-    const char* names;  // each holding the value
+    RegHandle root;
+    const char *path, *names;  // each holding the value
     Raw value;
-    const char* controls;
-    const char* states;
+    const char *controls, *states;
   };
+  const auto user = kCurrentUser;
+  const char* metrics = test::kMetrics;
   const Case cases[] = {
-      {'E', "NoSetFolders NoSetTaskbar NoFolderOptions NoSetActiveDesktop NoWindowsUpdate",
-       Number(1), "ChckSettings", "0"},
-      {'E', "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
-      {'E', "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
-      {'N', "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
-      {'M', "Shell_Icon_Size", Number(48), "Txtpix Slider1", "48 48"},
-      {'M', "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
-      {'M', "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
-      {'M', "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
-      {'M', "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
-      {'M', "Shell_Icon_Size", Text(""), "Txtpix Slider1", "32 32"},
-      {'M', "Shell_Icon_Size", Text("100.6"), "Txtpix Slider1", "100.6 0"},
+      {user, kExplorer,
+       "NoSetFolders NoSetTaskbar NoFolderOptions NoSetActiveDesktop NoWindowsUpdate", Number(1),
+       "ChckSettings", "0"},
+      {user, kExplorer, "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
+      {user, kExplorer, "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
+      {kLocalMachine, test::kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
+      {user, metrics, "Shell_Icon_Size", Number(48), "Txtpix Slider1", "48 48"},
+      {user, metrics, "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
+      {user, metrics, "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
+      {user, metrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
+      {user, metrics, "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
+      {user, metrics, "Shell_Icon_Size", Text(""), "Txtpix Slider1", "32 32"},
+      {user, metrics, "Shell_Icon_Size", Text("100.6"), "Txtpix Slider1", "100.6 0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.controls) + " " + c.states);
     test::Program p;
     for (std::string name : Words(c.names)) {
       std::replace(name.begin(), name.end(), '_', ' ');
-      test::Store(p.registry, c.key == 'N' ? kLocalMachine : kCurrentUser,
-                  c.key == 'E'   ? kExplorer
-                  : c.key == 'N' ? test::kLogon
-                                 : test::kMetrics,
-                  name, c.value);
+      test::Store(p.registry, c.root, c.path, name, c.value);
     }
     EXPECT_EQ(c.states, States(p.Load(), c.controls));
     // The only message the load may show is the user-profile message, when its box is checked.
-    EXPECT_EQ(c.key == 'N' ? 1 : 0, p.host.Count("MsgBox"));
-    EXPECT_EQ(c.key == 'N' ? 1 : 0, p.host.Count("MsgBox: At least one user profile must be"));
+    const int messages = c.root == kLocalMachine ? 1 : 0;
+    EXPECT_EQ(messages, p.host.Count("MsgBox: At least one user profile must be"));
+    EXPECT_EQ(messages, p.host.Count("MsgBox"));
   }
 }
 
@@ -124,8 +122,7 @@ TEST(Catalogue, BoxesLoadAndApply) {
   struct Sample {
     const char* control;
     RegHandle root;
-    const char* path;
-    const char* value;
+    const char *path, *value;
     bool show_item;
   };
   const Sample samples[] = {
