@@ -1,6 +1,5 @@
 """The real quillmar.exe under Wine and Xvfb with real input, read through reg.exe and uiprobe.exe."""
 
-import atexit
 import json
 import os
 import re
@@ -9,28 +8,14 @@ import subprocess
 import tempfile
 import time
 import unittest
-from subprocess import DEVNULL
 
 EXE, PROBE = os.environ["QUILLMAR_EXE"], os.environ["QUILLMAR_PROBE"]  # set by CTest
 TEMPLATE = os.path.join(os.path.dirname(__file__), "..", "..", "build", "wine", "e2e-template")
 PROGRAM_KEY = r"HKCU\Software\Quillmar"
-EXPLORER_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer"
-MESSAGE_TITLE = "Quillmar 1.0"
-_display = []
 
 
-def _env(prefix):
-    if not _display:  # one Xvfb for the run, on a display it picks itself
-        read, write = os.pipe()
-        server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                                   "-nolisten", "tcp"], pass_fds=(write,),
-                                  stdout=DEVNULL, stderr=DEVNULL)
-        os.close(write)
-        atexit.register(server.kill)
-        with os.fdopen(read) as answer:
-            _display.append(":" + answer.readline().strip())
-    return dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all",
-                WINEDLLOVERRIDES="mscoree=;mshtml=", DISPLAY=_display[0])
+def _env(prefix):  # on the display that xvfb-run gives the run
+    return dict(os.environ, WINEPREFIX=prefix, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
 
 
 class Scenario(unittest.TestCase):
@@ -38,7 +23,6 @@ class Scenario(unittest.TestCase):
 
     windows_version = None
     logoff_box = "NoPromptNoLogOff"
-    app = None
 
     def setUp(self):
         if not os.path.exists(os.path.join(TEMPLATE, "system.reg")):
@@ -46,20 +30,15 @@ class Scenario(unittest.TestCase):
             subprocess.run(["wineboot", "--init"], env=_env(TEMPLATE), capture_output=True)
             subprocess.run(["wineserver", "--wait"], env=_env(TEMPLATE))
         self.dir = tempfile.mkdtemp(prefix="quillmar-e2e-")
+        self.addCleanup(shutil.rmtree, self.dir, True)
         shutil.copytree(TEMPLATE, os.path.join(self.dir, "p"), symlinks=True)
         self.env = _env(os.path.join(self.dir, "p"))
-        self.addCleanup(self.close)
+        self.addCleanup(lambda: self.app.wait(30))
+        self.addCleanup(subprocess.run, ["wineserver", "-k"], env=self.env)  # the program with it
         # The server is up before the program and the probe could race to start it.
         self.wine(["reg", "query", r"HKCU\Software\Wine"], check=False)
         if self.windows_version:  # winecfg refuses 9x in a 64-bit prefix; Wine honours the value
             self.reg_add(r"HKCU\Software\Wine", "Version", "REG_SZ", self.windows_version)
-
-    def close(self):
-        if self.app and self.app.poll() is None:
-            self.app.kill()
-            self.app.wait()
-        subprocess.run(["wineserver", "-k"], env=self.env, check=False)
-        shutil.rmtree(self.dir, ignore_errors=True)
 
     def wine(self, args, check=True, timeout=120):
         return subprocess.run(["wine"] + args, env=self.env, capture_output=True, text=True,
@@ -74,13 +53,8 @@ class Scenario(unittest.TestCase):
         return (m[1], (m[2] or "").rstrip()) if m else None
 
     def start(self):
-        self.app = subprocess.Popen(["wine", EXE], env=self.env, stdout=DEVNULL, stderr=DEVNULL)
-
-    def exited(self, timeout=15):
-        try:
-            return self.app.wait(timeout=timeout) is not None
-        except subprocess.TimeoutExpired:
-            return False
+        self.app = subprocess.Popen(["wine", EXE], env=self.env, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.STDOUT)
 
     def tops(self, title="Quillmar"):  # each visible window of that title: itself, its controls
         try:
@@ -96,56 +70,41 @@ class Scenario(unittest.TestCase):
     def wait_for(self, predicate, what, timeout=30):
         deadline = time.time() + timeout
         while not (result := predicate()):
-            if time.time() > deadline:
-                raise AssertionError(f"timed out waiting for {what}")
+            self.assertLess(time.time(), deadline, f"timed out waiting for {what}")
             time.sleep(0.3)
         return result
 
-    def find(self, text, title="Quillmar", cls=None):
-        return self.wait_for(lambda: next(
-            (c for controls in self.tops(title) for c in controls
-             if c["text"] == text and cls in (None, c["class"])), None), f"{text!r} in {title!r}")
+    def find(self, text, title="Quillmar"):
+        return self.wait_for(lambda: next((c for controls in self.tops(title) for c in controls
+                                           if c["text"] == text), None), f"{text!r} in {title!r}")
 
-    def xdotool(self, *args):  # real input, with time for the program to take it
-        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True)
-        time.sleep(0.4)
-
-    def click(self, control, dx=None, dy=None):
+    def click(self, control, dx=None, dy=None):  # real input, with time for the program to take it
         x, y, w, h = control["rect"]
         self.xdotool("mousemove", "--sync", x + (w // 2 if dx is None else dx),
                      y + (h // 2 if dy is None else dy), "click", 1)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True)
+        time.sleep(0.4)
+
+    def press(self, text):
+        self.click(self.find(text))
 
     def open_tweak(self):
         self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
         self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", self.logoff_box)
         self.start()
-        return self.wait_active()
+        self.wait_active()
 
     def wait_active(self):  # clicks sent before the tweak window holds the focus can be lost
         return self.wait_for(lambda: next(
             (w for w in self.tops() if any(c["text"] == "Apply" for c in w)
              and any(c["focus"] for c in w)), None), "the tweak window to take the focus")
 
-    def visible(self, cls):
-        return sorted((c for c in self.wait_active() if c["class"] == cls and c["visible"]),
-                      key=lambda c: c["rect"][1])
+    def visible(self, cls):  # the first shown control of that class in the tweak window
+        return next(c for c in self.wait_active() if c["class"] == cls and c["visible"])
 
-    def show_tab(self, index):  # the first tab's corner, then the arrow keys of the focused strip
-        self.click(self.find("", cls="SysTabControl32"), dx=10, dy=8)
-        if index:
-            self.xdotool("key", *["Right"] * index)
-        self.wait_for(lambda: self.find("", cls="SysTabControl32")["tab"] == index, f"tab {index}")
-
-    def press(self, text):
-        self.click(self.find(text))
-
-    def wait_check(self, text, state):
-        self.wait_for(lambda: self.find(text)["check"] == state, f"{text!r} at {state}")
-
-    def answer_message(self, text):
-        self.find(text, MESSAGE_TITLE)
-        self.xdotool("key", "Return")
-        self.wait_for(lambda: not self.tops(MESSAGE_TITLE), "the message box to close")
-
-    def wait_reg(self, key, name, expected):
-        self.wait_for(lambda: self.reg_query(key, name) == expected, f"{key}\\{name} = {expected}")
+    def show_tab(self, index):  # index > 0: the first tab's corner, then the arrow keys
+        self.click(self.visible("SysTabControl32"), dx=10, dy=8)
+        self.xdotool("key", *["Right"] * index)
+        self.wait_for(lambda: self.visible("SysTabControl32")["state"] == index, f"tab {index}")

@@ -16,32 +16,26 @@ LRESULT Ask(HWND h, UINT message, WPARAM w = 0, LPARAM l = 0) {
   return static_cast<LRESULT>(result);
 }
 
-// The text as hexadecimal UTF-16 code units, which need no escaping in JSON.
-std::string Text(HWND h) {
+void Dump(HWND h, HWND top, HWND focus) {
   wchar_t text[4096] = {};
   Ask(h, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
-  std::string hex;
+  std::string hex;  // UTF-16 code units in hexadecimal need no escaping in JSON
   for (const wchar_t* c = text; *c != L'\0'; ++c)
     for (int shift = 12; shift >= 0; shift -= 4) hex += "0123456789abcdef"[*c >> shift & 15];
-  return hex;
-}
-
-void Dump(HWND h, HWND top, HWND focus) {
   RECT r{};
   GetWindowRect(h, &r);
   char cls[64] = {};
   GetClassNameA(h, cls, sizeof cls);
-  std::string state;
-  if (_stricmp(cls, "Button") == 0) state = ",\"check\":" + std::to_string(Ask(h, BM_GETCHECK));
-  if (_stricmp(cls, WC_TABCONTROLA) == 0)
-    state = ",\"tab\":" + std::to_string(Ask(h, TCM_GETCURSEL));
-  if (_stricmp(cls, TRACKBAR_CLASSA) == 0) state = ",\"pos\":" + std::to_string(Ask(h, TBM_GETPOS));
+  const UINT state = _stricmp(cls, "Button") == 0          ? BM_GETCHECK
+                     : _stricmp(cls, WC_TABCONTROLA) == 0  ? TCM_GETCURSEL
+                     : _stricmp(cls, TRACKBAR_CLASSA) == 0 ? TBM_GETPOS
+                                                           : 0;
   std::printf(
       "{\"top\":%llu,\"class\":\"%s\",\"text\":\"%s\",\"visible\":%d,\"enabled\":%d,\"focus\":%d,"
-      "\"rect\":[%ld,%ld,%ld,%ld]%s}\n",
-      static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(top)), cls, Text(h).c_str(),
+      "\"rect\":[%ld,%ld,%ld,%ld],\"state\":%lld}\n",
+      static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(top)), cls, hex.c_str(),
       IsWindowVisible(h) ? 1 : 0, IsWindowEnabled(h) ? 1 : 0, h == focus ? 1 : 0, r.left, r.top,
-      r.right - r.left, r.bottom - r.top, state.c_str());
+      r.right - r.left, r.bottom - r.top, state ? static_cast<long long>(Ask(h, state)) : 0LL);
   for (HWND child = GetWindow(h, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
     Dump(child, top, focus);
 }

@@ -1,0 +1,64 @@
+"""What only real windows show: clicks, focus, the registry, message boxes, log-off, 9x mode."""
+
+from harness import Scenario
+
+
+class StartUp(Scenario):
+    def test_no_ends_the_program_yes_opens_the_tweaks_whose_close_box_ends_it_for_good(self):
+        self.start()
+        self.press("No")
+        self.app.wait(15)
+        self.start()
+        self.press("Yes")
+        self.wait_active()
+        self.xdotool("key", "alt+F4")
+        self.app.wait(15)
+        self.start()  # so later starts skip the agreement
+        self.assertFalse(any(c["text"] == "Yes" for c in self.wait_active()))
+
+
+class LogOff(Scenario):
+    logoff_box = "Prompt"
+
+    def test_cancel_keeps_the_choice_for_the_next_apply_which_ends_the_session(self):
+        self.open_tweak()
+        self.press("Apply")
+        top = self.find("Log off now")["top"]
+        prompt = {c["text"]: c for w in self.tops() for c in w if c["top"] == top}
+        self.click(prompt["Don' t prompt me next time and Log off automatically."])
+        self.click(prompt["Cancel"])
+        self.wait_active()
+        self.press("Apply")
+        self.app.wait(30)
+
+
+class Tweak(Scenario):
+    def test_slider_click_stored_as_text_and_an_invalid_size_refusing_a_click(self):
+        self.open_tweak()
+        self.show_tab(1)
+        slider = self.visible("msctls_trackbar32")
+        self.click(slider, dx=slider["rect"][2] - 12)  # on the channel right of the thumb: page up
+        size = self.wait_for(lambda: (p := self.visible("msctls_trackbar32")["state"])
+                             != slider["state"] and str(p), "a move")
+        self.assertEqual(size, self.visible("Edit")["text"])
+        self.press("Apply")
+        self.wait_for(lambda: self.reg_query(r"HKCU\Control Panel\Desktop\WindowMetrics",
+                                             "Shell Icon Size") == ("REG_SZ", size), "the size")
+        self.click(self.visible("Edit"))  # an invalid size cancels the click that left it
+        self.xdotool("key", "ctrl+a", "BackSpace")
+        self.xdotool("type", "--delay", 30, "abc")
+        self.press("Hide all items on the desktop.")
+        self.find("Size must be a number (0 - 100).", "Quillmar 1.0")
+        self.xdotool("key", "Return")
+        box = self.wait_for(lambda: (b := self.visible("Edit"))["focus"] and b, "the focus back")
+        self.assertEqual("abc", box["text"])
+        self.assertEqual(0, self.find("Hide all items on the desktop.")["state"])
+
+
+class Win98(Scenario):
+    windows_version = "win98"
+
+    def test_help_and_my_documents_are_disabled(self):
+        self.open_tweak()
+        for caption, enabled in [(" Help", 0), ("My documents", 0), (" Find", 1)]:
+            self.assertEqual(enabled, self.find(caption)["enabled"], caption)
