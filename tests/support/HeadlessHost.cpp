@@ -4,21 +4,14 @@
 #include "app/Start.h"
 
 namespace quillmar::test {
-namespace {
-
-void Set(RegistryBackend& registry, RegHandle key, const std::string& name, const Raw& value) {
-  registry.SetValue(key, name, value.type,
-                    reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
-                    static_cast<std::uint32_t>(value.bytes.size()));
-}
-
-}  // namespace
 
 void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
            const std::string& name, const Raw& value) {
   RegHandle key = 0;
   if (registry.CreateKey(root, path, key) != kSuccess) return;
-  Set(registry, key, name, value);
+  registry.SetValue(key, name, value.type,
+                    reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
+                    static_cast<std::uint32_t>(value.bytes.size()));
   registry.CloseKey(key);
 }
 
@@ -33,12 +26,12 @@ Program::Program(const char* first_time, const char* log_off) : Program() {
       {"", Text("PBrush")},           {"bmp", Text("")},
       {"LogOffBox", Text(log_off)},   {"FirstTime", Text(first_time)}};
   for (char c = 'a'; c <= 'f'; ++c) seed["url" + std::to_string(c - 'a' + 1)] = Text({c});
-  ForEachLocation([&](RegHandle key, const Row& row, const std::string& name) {
+  ForEachLocation([&](RegHandle, const Row& row, const std::string& name) {
     const auto it = seed.find(name);
-    Set(memory, key, name,
-        it != seed.end()                  ? it->second
-        : row.storage == Storage::kNumber ? Number(name.size() % 2)
-                                          : Text(name + "?"));
+    Store(memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name,
+          it != seed.end()                  ? it->second
+          : row.storage == Storage::kNumber ? Number(name.size() % 2)
+                                            : Text(name + "?"));
   });
 }
 
