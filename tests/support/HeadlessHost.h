@@ -139,9 +139,9 @@ struct Program {
   }
   // The named values of one key, each as its text, "#" and its number, or "." when missing.
   std::string Values(RegHandle root, const char* path, std::initializer_list<const char*> names);
-  // Every location, url1 to url6 for the typed URLs, each key opened once.
-  void ForEachLocation(const std::function<void(RegHandle, const Row&, const std::string&)>& f);
-  // Every location, by "path\name", with its raw type and bytes.
+  // Every location, url1 to url6 for the typed URLs.
+  void ForEachLocation(const std::function<void(const Row&, const std::string&)>& f);
+  // Every location, by "path\name", as Values shows it.
   std::map<std::string, std::string> Snapshot();
 };
 
