@@ -165,9 +165,8 @@ TEST(BadData, BehavesAsWhatItReadsAs) {
     std::map<std::pair<std::string, bool>, std::map<std::string, std::string>> oracles;
     for (int thumbnails = 0; thumbnails <= (where == ".bmp\\"); ++thumbnails)
       for (const auto& [raw, reads_as] : kBad) {
-        SCOPED_TRACE(where + ": type " + std::to_string(raw.type) + " of " +
-                     std::to_string(raw.bytes.size()) + " bytes, thumbnails " +
-                     std::to_string(thumbnails));
+        SCOPED_TRACE(where + ": type " + std::to_string(raw.type) + ", bytes " +
+                     std::to_string(raw.bytes.size()) + (thumbnails ? ", thumbnails" : ""));
         const std::pair<std::string, bool> as = {reads_as, thumbnails && raw.type == kRegSz};
         auto [oracle, fresh] = oracles.try_emplace(as);
         if (fresh) oracle->second = load_and_apply(test::Text(reads_as), as.second);
