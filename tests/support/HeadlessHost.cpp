@@ -4,21 +4,14 @@
 #include "app/Start.h"
 
 namespace quillmar::test {
-namespace {
-
-void Set(RegistryBackend& registry, RegHandle key, const std::string& name, const Raw& value) {
-  registry.SetValue(key, name, value.type,
-                    reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
-                    static_cast<std::uint32_t>(value.bytes.size()));
-}
-
-}  // namespace
 
 void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
            const std::string& name, const Raw& value) {
   RegHandle key = 0;
   if (registry.CreateKey(root, path, key) != kSuccess) return;
-  Set(registry, key, name, value);
+  registry.SetValue(key, name, value.type,
+                    reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
+                    static_cast<std::uint32_t>(value.bytes.size()));
   registry.CloseKey(key);
 }
 
@@ -33,12 +26,12 @@ Program::Program(const char* first_time, const char* log_off) : Program() {
       {"", Text("PBrush")},           {"bmp", Text("")},
       {"LogOffBox", Text(log_off)},   {"FirstTime", Text(first_time)}};
   for (char c = 'a'; c <= 'f'; ++c) seed["url" + std::to_string(c - 'a' + 1)] = Text({c});
-  ForEachLocation([&](RegHandle key, const Row& row, const std::string& name) {
+  ForEachLocation([&](const Row& row, const std::string& name) {
     const auto it = seed.find(name);
-    Set(memory, key, name,
-        it != seed.end()                  ? it->second
-        : row.storage == Storage::kNumber ? Number(name.size() % 2)
-                                          : Text(name + "?"));
+    Store(memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name,
+          it != seed.end()                  ? it->second
+          : row.storage == Storage::kNumber ? Number(name.size() % 2)
+                                            : Text(name + "?"));
   });
 }
 
@@ -48,26 +41,16 @@ void Program::Open() {
   tweak = dynamic_cast<Form4*>(forms.Find("Form4"));
 }
 
-void Program::ForEachLocation(
-    const std::function<void(RegHandle, const Row&, const std::string&)>& f) {
-  for (const KeyPath& k : kKeys) {
-    RegHandle key = 0;
-    memory.CreateKey(k.root, std::string(k.path), key);
-    for (const Row& row : kCatalogue)
-      for (std::int32_t n = 1; &KeyOf(row.key) == &k && n <= (row.value == "url" ? 6 : 1); ++n)
-        f(key, row, ValueName(row, n));
-    memory.CloseKey(key);
-  }
+void Program::ForEachLocation(const std::function<void(const Row&, const std::string&)>& f) {
+  for (const Row& row : kCatalogue)
+    for (std::int32_t n = 1; n <= (row.value == "url" ? 6 : 1); ++n) f(row, ValueName(row, n));
 }
 
 std::map<std::string, std::string> Program::Snapshot() {
   std::map<std::string, std::string> out;
-  ForEachLocation([&](RegHandle key, const Row& row, const std::string& name) {
-    std::uint32_t type = 0, size = 0;
-    memory.QueryValue(key, name, &type, nullptr, &size);
-    std::string bytes(size, '\0');
-    memory.QueryValue(key, name, &type, reinterpret_cast<std::uint8_t*>(bytes.data()), &size);
-    out[std::string(KeyOf(row.key).path) + "\\" + name] = std::to_string(type) + ":" + bytes;
+  ForEachLocation([&](const Row& row, const std::string& name) {
+    const KeyPath& k = KeyOf(row.key);
+    out[std::string(k.path) + "\\" + name] = Values(k.root, k.path.data(), {name.c_str()});
   });
   return out;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <string>
@@ -60,9 +59,7 @@ struct Raw {
   std::string bytes;
 };
 inline Raw Number(std::int32_t n) {
-  std::string bytes(4, '\0');
-  std::memcpy(bytes.data(), &n, 4);
-  return {kRegDword, bytes};
+  return {kRegDword, std::string(reinterpret_cast<const char*>(&n), 4)};
 }
 inline Raw Text(const std::string& text) {
   return {kRegSz, text + std::string(1, '\0')};
@@ -76,32 +73,31 @@ void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
 class FaultyRegistry final : public RegistryBackend {
  public:
   struct Call {
-    RegHandle handle;
     char op;
     std::string name;
   };
   explicit FaultyRegistry(RegistryBackend& inner) : inner_(inner) {}
 
   std::int32_t OpenKey(RegHandle root, const std::string& path, RegHandle& key) override {
-    return Opened(Refused(0, 'O') ? code : inner_.OpenKey(root, path, key), key);
+    return Refused('O') ? code : inner_.OpenKey(root, path, key);
   }
   std::int32_t CreateKey(RegHandle root, const std::string& path, RegHandle& key) override {
-    return Opened(Refused(0, 'O') ? code : inner_.CreateKey(root, path, key), key);
+    return Refused('O') ? code : inner_.CreateKey(root, path, key);
   }
   std::int32_t QueryValue(RegHandle key, const std::string& name, std::uint32_t* type,
                           std::uint8_t* data, std::uint32_t* size) override {
-    return Refused(key, 'R', name) ? code : inner_.QueryValue(key, name, type, data, size);
+    return Refused('R', name) ? code : inner_.QueryValue(key, name, type, data, size);
   }
   std::int32_t SetValue(RegHandle key, const std::string& name, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t size) override {
-    return Refused(key, 'W', name) ? code : inner_.SetValue(key, name, type, data, size);
+    return Refused('W', name) ? code : inner_.SetValue(key, name, type, data, size);
   }
   std::int32_t DeleteValue(RegHandle key, const std::string& name) override {
-    return Refused(key, 'D', name) ? code : inner_.DeleteValue(key, name);
+    return Refused('D', name) ? code : inner_.DeleteValue(key, name);
   }
   std::int32_t CloseKey(RegHandle key) override {
     const std::int32_t result = inner_.CloseKey(key);
-    return Refused(key, 'C') ? code : result;
+    return Refused('C') ? code : result;
   }
 
   bool armed = false;
@@ -111,14 +107,10 @@ class FaultyRegistry final : public RegistryBackend {
   std::vector<Call> calls;
 
  private:
-  bool Refused(RegHandle key, char op, const std::string& name = {}) {
-    if (armed) calls.push_back({key, op, name});
-    const std::size_t n = calls.size();
-    return armed && refuse_at != 0 && (n == refuse_at || (from_on && n > refuse_at));
-  }
-  std::int32_t Opened(std::int32_t result, RegHandle key) {
-    if (armed) calls.back().handle = key;
-    return result;
+  bool Refused(char op, const std::string& name = {}) {
+    if (!armed) return false;
+    calls.push_back({op, name});
+    return calls.size() == refuse_at || (from_on && refuse_at != 0 && calls.size() > refuse_at);
   }
   RegistryBackend& inner_;
 };
@@ -147,9 +139,9 @@ struct Program {
   }
   // The named values of one key, each as its text, "#" and its number, or "." when missing.
   std::string Values(RegHandle root, const char* path, std::initializer_list<const char*> names);
-  // Every location, url1 to url6 for the typed URLs, each key opened once.
-  void ForEachLocation(const std::function<void(RegHandle, const Row&, const std::string&)>& f);
-  // Every location, by "path\name", with its raw type and bytes.
+  // Every location, url1 to url6 for the typed URLs.
+  void ForEachLocation(const std::function<void(const Row&, const std::string&)>& f);
+  // Every location, by "path\name", as Values shows it.
   std::map<std::string, std::string> Snapshot();
 };
 
