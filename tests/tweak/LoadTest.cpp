@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
-#include <optional>
 #include <sstream>
 
 #include "tests/support/HeadlessHost.h"
@@ -15,21 +13,18 @@ using test::Number;
 using test::Raw;
 using test::Text;
 
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  return {std::istream_iterator<std::string>(in), {}};
-}
-
 // The states of the controls named, one word each: a box's state, a text, a slider's value.
 std::string States(const Form4& form, const std::string& names) {
   std::string out;
-  for (const std::string& name : Words(names)) {
+  std::istringstream in(names);
+  for (std::string name; in >> name;) {
     const ui::Control* c = form.Find(name);
-    out += " ";
-    if (const auto* box = dynamic_cast<const ui::CheckBox*>(c)) out += std::to_string(box->value());
-    if (const auto* text = dynamic_cast<const ui::TextBox*>(c)) out += text->text();
-    if (const auto* slider = dynamic_cast<const ui::Slider*>(c))
-      out += std::to_string(slider->value());
+    const auto* box = dynamic_cast<const ui::CheckBox*>(c);
+    const auto* text = dynamic_cast<const ui::TextBox*>(c);
+    const auto* slider = dynamic_cast<const ui::Slider*>(c);
+    out += " " + (box    ? std::to_string(box->value())
+                  : text ? text->text()
+                         : std::to_string(slider->value()));
   }
   return out.substr(1);
 }
@@ -99,12 +94,12 @@ TEST(Load, Consequences) {
       {user, metrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
       {user, metrics, "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
       {user, metrics, "Shell_Icon_Size", Text(""), "Txtpix Slider1", "32 32"},
-      {user, metrics, "Shell_Icon_Size", Text("100.6"), "Txtpix Slider1", "100.6 0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.controls) + " " + c.states);
     test::Program p;
-    for (std::string name : Words(c.names)) {
+    std::istringstream names(c.names);
+    for (std::string name; names >> name;) {
       std::replace(name.begin(), name.end(), '_', ' ');
       test::Store(p.registry, c.root, c.path, name, c.value);
     }

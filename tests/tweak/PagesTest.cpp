@@ -26,22 +26,14 @@ TEST(IconSize, SliderWritesTheTextAndLeavingTheTextChecksIt) {
   EXPECT_EQ("7", f.Txtpix.text());
   const std::vector<std::string> refused = {"MsgBox: Size must be a number (0 - 100).",
                                             "Focus: Txtpix"};
-  for (const auto& [text, valid] : {std::pair{"0", true},
-                                    {"100", true},
-                                    {"48", true},
-                                    {"101", false},
-                                    {"-1", false},
-                                    {"05", false},
-                                    {"4a", false},
-                                    {" 7", false},
-                                    {"", false},
-                                    {"+5", false}}) {
+  int valid = 2;  // the first two texts are sizes
+  for (const char* text : {"0", "100", "101", "-1", "05", "4a", " 7", "", "+5"}) {
     SCOPED_TRACE(text);
     p.host.events.clear();
     f.Txtpix.SetText(text);
     f.Txtpix.LostFocus();
     f.RunPendingCheck();
-    EXPECT_EQ(valid ? std::vector<std::string>{} : refused, p.host.events);
+    EXPECT_EQ(valid-- > 0 ? std::vector<std::string>{} : refused, p.host.events);
     EXPECT_EQ(text, f.Txtpix.text());
     EXPECT_EQ(7, f.Slider1.value());
   }
