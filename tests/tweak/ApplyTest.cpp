@@ -13,12 +13,13 @@ using test::kUrls;
 using test::kVersion;
 using test::Text;
 
-// Feature, item, the Settings group's other boxes; then NoActiveDesktop, NoSetActiveDesktop, the
-// item and Settings after Apply.
+// Feature, item, the other boxes of Settings and RecentDocuments; then NoActiveDesktop,
+// NoSetActiveDesktop, NoRecentDocsHistory, ClearRecentDocsOnExit, the item and Settings after
+// Apply.
 TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
-  const std::pair<const char*, const char*> cases[] = {{"110", "#1 #1 0 0"}, {"111", "#1 #1 0 1"},
-                                                       {"100", "#1 #1 0 0"}, {"010", "#0 #0 1 1"},
-                                                       {"001", "#0 #1 0 1"}, {"210", "#0 #0 1 1"}};
+  const std::pair<const char*, const char*> cases[] = {
+      {"110", "#1 #1 #1 #1 0 0"}, {"111", "#1 #1 #0 #0 0 1"}, {"100", "#1 #1 #1 #1 0 0"},
+      {"010", "#0 #0 #1 #1 1 1"}, {"001", "#0 #1 #0 #0 0 1"}, {"210", "#0 #0 #1 #1 1 1"}};
   for (const auto& [set, after] : cases) {
     SCOPED_TRACE(set);
     test::Program p;
@@ -27,10 +28,13 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
     for (ui::CheckBox* child :
          {&f.ChckControlPanel, &f.ChckTaskbar, &f.ChckFolderOptions, &f.ChckWindowsUpdate})
       child->SetValue(set[2] - '0');
+    f.ChckRecentDocuments.SetValue(set[2] - '0');
     f.ChckActiveDesktop.SetValue(set[1] - '0');
     f.ChckADFeature.SetValue(set[0] - '0');
     f.BtnApply.Click();
-    EXPECT_EQ(after, p.Values(kCurrentUser, kExplorer, {"NoActiveDesktop", "NoSetActiveDesktop"}) +
+    EXPECT_EQ(after, p.Values(kCurrentUser, kExplorer,
+                              {"NoActiveDesktop", "NoSetActiveDesktop", "NoRecentDocsHistory",
+                               "ClearRecentDocsOnExit"}) +
                          " " + std::to_string(f.ChckActiveDesktop.value()) + " " +
                          std::to_string(f.ChckSettings.value()));
     EXPECT_EQ(std::vector<std::string>{}, p.host.events) << "no message, and no log-off";

@@ -87,6 +87,9 @@ TEST(Load, Consequences) {
        "ChckSettings", "0"},
       {user, kExplorer, "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
       {user, kExplorer, "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
+      {user, kExplorer, "NoFind", Number(257), "ChckFind", "1"},
+      {user, kExplorer, "NoFind", Text("yes"), "ChckFind", "1"},
+      {user, test::kSystem, "DisableRegistryTools", Text(" 1 "), "ChckDisableRegistry", "1"},
       {kLocalMachine, test::kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
       {user, metrics, "Shell_Icon_Size", Number(48), "Txtpix Slider1", "48 48"},
       {user, metrics, "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
@@ -108,39 +111,6 @@ TEST(Load, Consequences) {
     const int messages = c.root == kLocalMachine ? 1 : 0;
     EXPECT_EQ(messages, p.host.Count("MsgBox: At least one user profile must be"));
     EXPECT_EQ(messages, p.host.Count("MsgBox"));
-  }
-}
-
-// A box of each rule and key, as documented for users: loaded from each stored form, then applied
-// unchanged. The recent documents are also cleared at logoff exactly when their history is off.
-TEST(Catalogue, BoxesLoadAndApply) {
-  struct Sample {
-    const char* control;
-    RegHandle root;
-    const char *path, *value;
-    bool show_item;
-  };
-  const Sample samples[] = {
-      {"ChckRecentDocuments", kCurrentUser, kExplorer, "NoRecentDocsHistory", true},
-      {"ChckFind", kCurrentUser, kExplorer, "NoFind", true},
-      {"ChckDisableRegistry", kCurrentUser, test::kSystem, "DisableRegistryTools", false},
-      {"ChckDisableCancelButton", kLocalMachine, test::kLogon, "MustBeValidated", false},
-  };
-  const Raw forms[] = {Number(1), Text(" 1 "), Number(257), Text("yes"), Text("")};  // 2 ones
-  for (const Sample& s : samples) {
-    for (int i = 0; i < 5; ++i) {
-      SCOPED_TRACE(std::string(s.control) + ", stored form " + std::to_string(i));
-      const bool one = i < 2;
-      test::Program p;
-      test::Store(p.registry, kLocalMachine, test::kLogon, "UserProfiles", Number(1));
-      test::Store(p.registry, s.root, s.path, s.value, forms[i]);
-      Form4& f = p.Load();
-      EXPECT_EQ(one != s.show_item ? "1" : "0", States(f, s.control));
-      f.BtnApply.Click();
-      EXPECT_EQ(RegValue(one ? 1 : 0), p.module.QueryValue(s.root, s.path, s.value));
-      EXPECT_EQ(p.module.QueryValue(kCurrentUser, kExplorer, "NoRecentDocsHistory"),
-                p.module.QueryValue(kCurrentUser, kExplorer, "ClearRecentDocsOnExit"));
-    }
   }
 }
 
