@@ -96,7 +96,6 @@ TEST(Load, Consequences) {
       {user, metrics, "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
       {user, metrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
       {user, metrics, "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
-      {user, metrics, "Shell_Icon_Size", Text(""), "Txtpix Slider1", "32 32"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.controls) + " " + c.states);
