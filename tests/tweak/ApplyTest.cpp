@@ -44,30 +44,27 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
 // An empty box never replaces the machine-wide owner or organisation it was not loaded from;
 // every text is stored as text, whatever it holds; the prompt comes after every write.
 TEST(Apply, Texts) {
-  // After: DefName, DefCompany, RegisteredOwner, RegisteredOrganization, the size.
-  struct Case {
-    const char *name, *company, *size, *after;
-  };
-  const Case cases[] = {{"", "", "", ". . Owner Org ."},
-                        {"   ", "Acme", " 48", ". Acme Owner Acme 48"},
-                        {" Bob ", "", "big", "Bob . Bob Org big"},
-                        {"007", "42", "-1", "007 42 007 42 -1"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.after);
+  // Name, company, size; then DefName, DefCompany, RegisteredOwner, RegisteredOrganization, size.
+  const char* cases[][4] = {{"", "", "", ". . Owner Org ."},
+                            {"   ", "Acme", " 48", ". Acme Owner Acme 48"},
+                            {" Bob ", "", "big", "Bob . Bob Org big"},
+                            {"007", "42", "-1", "007 42 007 42 -1"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c[3]);
     test::Program p;
     test::Store(p.registry, kLocalMachine, kVersion, "RegisteredOwner", Text("Owner"));
     test::Store(p.registry, kLocalMachine, kVersion, "RegisteredOrganization", Text("Org"));
     test::Store(p.registry, kCurrentUser, test::kUserInfo, "DefName", Text("Loaded"));
     Form4& f = p.Load();
     EXPECT_EQ("Loaded", f.TxtName.text());
-    f.TxtName.SetText(c.name);
-    f.TxtCompany.SetText(c.company);
-    f.Txtpix.SetText(c.size);
+    f.TxtName.SetText(c[0]);
+    f.TxtCompany.SetText(c[1]);
+    f.Txtpix.SetText(c[2]);
     p.host.answer_modal = [&](ui::Window&) {
       EXPECT_EQ("Prompt", p.Values(kCurrentUser, kProgram, {"LogOffBox"}));
     };
     f.BtnApply.Click();
-    EXPECT_EQ(c.after,
+    EXPECT_EQ(c[3],
               p.Values(kCurrentUser, test::kUserInfo, {"DefName", "DefCompany"}) + " " +
                   p.Values(kLocalMachine, kVersion, {"RegisteredOwner", "RegisteredOrganization"}) +
                   " " + p.Values(kCurrentUser, test::kMetrics, {"Shell Icon Size"}));
@@ -101,10 +98,10 @@ TEST(Apply, ThumbnailSequence) {
 TEST(Apply, TypedUrlHistory) {
   struct Case {
     const char* stored;  // url1, url2, ... as one letter each; '.' none, a digit stored as a number
-    std::vector<int> deleted;  // list positions pressed away with Delete, in turn
+    std::vector<int> deleted;  // Delete pressed on these positions in turn, -1 as it stands
     const char* after;         // url1 to url5
   };
-  const Case cases[] = {{"abc", {1}, "a c . . ."},
+  const Case cases[] = {{"abc", {-1, 1, -1}, "a c . . ."},
                         {"ab.d", {0}, "b . . d ."},
                         {"ab", {0, 0}, ". . . . ."},
                         {"7b", {}, "7 b . . ."},
@@ -120,7 +117,7 @@ TEST(Apply, TypedUrlHistory) {
     }
     Form4& f = p.Load();
     for (int position : c.deleted) {
-      f.List1.SetListIndex(position);
+      if (position >= 0) f.List1.SetListIndex(position);
       f.Command2.Click();
     }
     f.BtnApply.Click();
