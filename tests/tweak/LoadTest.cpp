@@ -29,8 +29,12 @@ std::string States(const Form4& form, const std::string& names) {
   return out.substr(1);
 }
 
-// Nothing stored but a log-off choice in the wrong case; the load writes nothing.
-TEST(Load, Defaults) {
+// Nothing stored but a log-off choice in the wrong case; the load writes nothing. Every row's
+// control is there, of the kind its routine works on.
+TEST(Load, DefaultsAndEveryRowsControl) {
+  using enum ui::Kind;
+  const ui::Kind kinds[] = {kCheckBox, kCheckBox, kTextBox, kCheckBox,    kCheckBox,
+                            kCheckBox, kTextBox,  kListBox, kOptionButton};  // by Routine
   for (int platform : {2, 1, 3}) {
     SCOPED_TRACE(platform);
     test::Program p;
@@ -45,6 +49,12 @@ TEST(Load, Defaults) {
     EXPECT_TRUE(f.OptPrompt1.value());
     EXPECT_EQ(0, p.host.Count("MsgBox"));
     for (const auto& call : p.registry.calls) EXPECT_TRUE(call.op != 'W' && call.op != 'D');
+    for (const Row& row : kCatalogue) {
+      const ui::Control* c = f.Find(row.control);
+      EXPECT_TRUE(row.routine == Routine::kElsewhere ||
+                  (c && c->kind() == kinds[static_cast<int>(row.routine)]))
+          << row.control;
+    }
   }
 }
 
@@ -110,21 +120,6 @@ TEST(Load, Consequences) {
     const int messages = c.root == kLocalMachine ? 1 : 0;
     EXPECT_EQ(messages, p.host.Count("MsgBox: At least one user profile must be"));
     EXPECT_EQ(messages, p.host.Count("MsgBox"));
-  }
-}
-
-// Every row names a control that the window has, of the kind its routine works on.
-TEST(Catalogue, EveryRowHasItsControl) {
-  using enum ui::Kind;
-  const ui::Kind kinds[] = {kCheckBox, kCheckBox, kTextBox, kCheckBox,    kCheckBox,
-                            kCheckBox, kTextBox,  kListBox, kOptionButton};  // by Routine
-  test::Program p;
-  const Form4& form = p.Load();
-  for (const Row& row : kCatalogue) {
-    if (row.routine == Routine::kElsewhere) continue;
-    const ui::Control* control = form.Find(row.control);
-    ASSERT_NE(nullptr, control) << row.control;
-    EXPECT_EQ(kinds[static_cast<int>(row.routine)], control->kind()) << row.control;
   }
 }
 

@@ -88,42 +88,41 @@ const std::string kNone =
 
 TEST(StartMenu, EndStates) {
   const struct {
-    const char* platforms;  // "NT", "9x" or "both"
+    int platforms;  // kNt, k9x or both (3)
     std::string start;
     const char* actions;
     std::string end;  // over the start; every other box keeps its state
     int messages;     // Active Desktop messages
   } cases[] = {
-      {"both", "", "Settings", "Settings ControlPanel", 0},
-      {"both", "Settings ControlPanel Taskbar ActiveDesktop ADFeature", "Settings",
+      {3, "", "Settings", "Settings ControlPanel", 0},
+      {3, "Settings ControlPanel Taskbar ActiveDesktop ADFeature", "Settings",
        "Settings=0 ControlPanel=0 Taskbar=0 ActiveDesktop=0", 0},
-      {"both", "", "Taskbar", "Taskbar Settings", 0},
-      {"both", "Settings WindowsUpdate", "WindowsUpdate", "WindowsUpdate=0 Settings=0", 0},
-      {"both", "Settings ActiveDesktop FolderOptions", "ActiveDesktop", "ActiveDesktop=0", 0},
-      {"both", "", "ActiveDesktop", "ActiveDesktop Settings", 0},
-      {"both", "ADFeature Settings Taskbar", "ActiveDesktop", "", 1},
-      {"both", "Settings ActiveDesktop", "ADFeature", "ADFeature", 0},
-      {"NT", "Documents MyDocuments RecentDocuments", "Documents",
+      {3, "", "Taskbar", "Taskbar Settings", 0},
+      {3, "Settings WindowsUpdate", "WindowsUpdate", "WindowsUpdate=0 Settings=0", 0},
+      {3, "Settings ActiveDesktop FolderOptions", "ActiveDesktop", "ActiveDesktop=0", 0},
+      {3, "", "ActiveDesktop", "ActiveDesktop Settings", 0},
+      {3, "ADFeature Settings Taskbar", "ActiveDesktop", "", 1},
+      {3, "Settings ActiveDesktop", "ADFeature", "ADFeature", 0},
+      {kNt, "Documents MyDocuments RecentDocuments", "Documents",
        "Documents=0 MyDocuments=0 RecentDocuments=0", 0},
-      {"NT", "", "RecentDocuments", "RecentDocuments Documents", 0},
-      {"NT", "Documents MyDocuments", "MyDocuments", "MyDocuments=0 Documents=0", 0},
-      {"NT", "Documents MyDocuments RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0},
-      {"9x", "MyDocuments", "Documents", "Documents MyDocuments=2", 0},
-      {"9x", "Documents MyDocuments=2 RecentDocuments", "Documents",
+      {kNt, "", "RecentDocuments", "RecentDocuments Documents", 0},
+      {kNt, "Documents MyDocuments", "MyDocuments", "MyDocuments=0 Documents=0", 0},
+      {kNt, "Documents MyDocuments RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0},
+      {k9x, "MyDocuments", "Documents", "Documents MyDocuments=2", 0},
+      {k9x, "Documents MyDocuments=2 RecentDocuments", "Documents",
        "Documents=0 MyDocuments=0 RecentDocuments=0", 0},
-      {"9x", "Documents RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0},
-      {"9x", "Documents", "MyDocuments=1", "MyDocuments", 0},
-      {"both", "Find Documents RecentDocuments", "all", kItems, 0},
-      {"both", "ADFeature", "all all", kItems + " ActiveDesktop=0", 2},
-      {"both", "ADFeature Settings ActiveDesktop", "all", kItems, 0},
-      {"NT", "DisableCancelButton", "all none", kNone, 0},
-      {"NT", "DisableCancelButton", "DisableCancelButton", "DisableCancelButton=0", 0},
-      {"9x", "Help=2 Find", "none", kNone + " Help=2", 0},
+      {k9x, "Documents RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0},
+      {k9x, "Documents", "MyDocuments=1", "MyDocuments", 0},
+      {3, "Find Documents RecentDocuments", "all", kItems, 0},
+      {3, "ADFeature", "all all", kItems + " ActiveDesktop=0", 2},
+      {3, "ADFeature Settings ActiveDesktop", "all", kItems, 0},
+      {kNt, "DisableCancelButton", "all none", kNone, 0},
+      {kNt, "DisableCancelButton", "DisableCancelButton", "DisableCancelButton=0", 0},
+      {k9x, "Help=2 Find", "none", kNone + " Help=2", 0},
   };
   for (const auto& c : cases) {
     for (int platform : {kNt, k9x}) {
-      const std::string on = c.platforms;
-      if (on != "both" && on != (platform == kNt ? "NT" : "9x")) continue;
+      if ((c.platforms & platform) == 0) continue;
       SCOPED_TRACE(c.start + " / " + c.actions + " on " + std::to_string(platform));
       Page page(platform, c.start);
       page.Act(c.actions);
