@@ -60,21 +60,20 @@ TEST(Load, DefaultsAndEveryRowsControl) {
 
 // ChckDocuments, ChckMyDocuments, ChckRecentDocuments after the load.
 TEST(Load, DocumentsGroupEndStates) {
-  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory (1 or else), then NT and 9x states.
-  const char* cases[][3] = {{"000", "1 1 1", "1 1 1"}, {"001", "1 1 0", "1 1 0"},
-                            {"010", "1 0 1", "1 0 1"}, {"011", "0 0 0", "1 0 0"},
-                            {"100", "1 1 1", "1 2 1"}, {"101", "1 1 0", "0 1 0"},
-                            {"110", "1 0 1", "1 2 1"}, {"111", "0 0 0", "0 0 0"}};
+  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory (1 or else); then the NT and the 9x states.
+  const char* cases[] = {"000 1 1 1 1 1 1", "001 1 1 0 1 1 0", "010 1 0 1 1 0 1",
+                         "011 0 0 0 1 0 0", "100 1 1 1 1 2 1", "101 1 1 0 0 1 0",
+                         "110 1 0 1 1 2 1", "111 0 0 0 0 0 0"};
   const char* names[] = {"NoRecentDocsMenu", "NoSMMyDocs", "NoRecentDocsHistory"};
-  for (const auto& c : cases) {
+  for (const char* c : cases) {
     for (int platform : {2, 1}) {
-      SCOPED_TRACE(std::string(c[0]) + " on " + std::to_string(platform));
+      SCOPED_TRACE(std::string(c) + " on " + std::to_string(platform));
       test::Program p;
       // A value other than 1 is the number 0 for the middle one, and missing for the others.
       for (int i = 0; i < 3; ++i)
-        if (c[0][i] == '1' || i == 1)
-          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[0][i] - '0'));
-      EXPECT_EQ(platform == 2 ? c[1] : c[2],
+        if (c[i] == '1' || i == 1)
+          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[i] - '0'));
+      EXPECT_EQ(std::string(c).substr(platform == 2 ? 4 : 10, 5),
                 States(p.Load(platform), "ChckDocuments ChckMyDocuments ChckRecentDocuments"));
     }
   }

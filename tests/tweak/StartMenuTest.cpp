@@ -100,7 +100,6 @@ TEST(StartMenu, EndStates) {
       {3, "", "Taskbar", "Taskbar Settings", 0},
       {3, "Settings WindowsUpdate", "WindowsUpdate", "WindowsUpdate=0 Settings=0", 0},
       {3, "Settings ActiveDesktop FolderOptions", "ActiveDesktop", "ActiveDesktop=0", 0},
-      {3, "", "ActiveDesktop", "ActiveDesktop Settings", 0},
       {3, "ADFeature Settings Taskbar", "ActiveDesktop", "", 1},
       {3, "Settings ActiveDesktop", "ADFeature", "ADFeature", 0},
       {kNt, "Documents MyDocuments RecentDocuments", "Documents",
