@@ -100,7 +100,6 @@ TEST(Load, Consequences) {
       {user, kExplorer, "NoFind", Text("yes"), "ChckFind", "1"},
       {user, test::kSystem, "DisableRegistryTools", Text(" 1 "), "ChckDisableRegistry", "1"},
       {kLocalMachine, test::kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
-      {user, metrics, "Shell_Icon_Size", Number(48), "Txtpix Slider1", "48 48"},
       {user, metrics, "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
       {user, metrics, "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
       {user, metrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},

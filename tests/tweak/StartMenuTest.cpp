@@ -99,7 +99,6 @@ TEST(StartMenu, EndStates) {
       {3, "Settings WindowsUpdate", "WindowsUpdate", "WindowsUpdate=0 Settings=0", 0},
       {3, "Settings ActiveDesktop FolderOptions", "ActiveDesktop", "ActiveDesktop=0", 0},
       {3, "ADFeature Settings Taskbar", "ActiveDesktop", "", 1},
-      {3, "Settings ActiveDesktop", "ADFeature", "ADFeature", 0},
       {kNt, "Documents MyDocuments RecentDocuments", "Documents",
        "Documents=0 MyDocuments=0 RecentDocuments=0", 0},
       {kNt, "", "RecentDocuments", "RecentDocuments Documents", 0},
