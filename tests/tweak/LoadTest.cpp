@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
-#include <optional>
 #include <sstream>
 
 #include "tests/support/HeadlessHost.h"
@@ -15,27 +13,28 @@ using test::Number;
 using test::Raw;
 using test::Text;
 
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  return {std::istream_iterator<std::string>(in), {}};
-}
-
 // The states of the controls named, one word each: a box's state, a text, a slider's value.
 std::string States(const Form4& form, const std::string& names) {
   std::string out;
-  for (const std::string& name : Words(names)) {
+  std::istringstream in(names);
+  for (std::string name; in >> name;) {
     const ui::Control* c = form.Find(name);
-    out += " ";
-    if (const auto* box = dynamic_cast<const ui::CheckBox*>(c)) out += std::to_string(box->value());
-    if (const auto* text = dynamic_cast<const ui::TextBox*>(c)) out += text->text();
-    if (const auto* slider = dynamic_cast<const ui::Slider*>(c))
-      out += std::to_string(slider->value());
+    const auto* box = dynamic_cast<const ui::CheckBox*>(c);
+    const auto* text = dynamic_cast<const ui::TextBox*>(c);
+    const auto* slider = dynamic_cast<const ui::Slider*>(c);
+    out += " " + (box    ? std::to_string(box->value())
+                  : text ? text->text()
+                         : std::to_string(slider->value()));
   }
   return out.substr(1);
 }
 
-// Nothing stored but a log-off choice in the wrong case; the load writes nothing.
-TEST(Load, Defaults) {
+// Nothing stored but a log-off choice in the wrong case; the load writes nothing. Every row's
+// control is there, of the kind its routine works on.
+TEST(Load, DefaultsAndEveryRowsControl) {
+  using enum ui::Kind;
+  const ui::Kind kinds[] = {kCheckBox, kCheckBox, kTextBox, kCheckBox,    kCheckBox,
+                            kCheckBox, kTextBox,  kListBox, kOptionButton};  // by Routine
   for (int platform : {2, 1, 3}) {
     SCOPED_TRACE(platform);
     test::Program p;
@@ -50,26 +49,31 @@ TEST(Load, Defaults) {
     EXPECT_TRUE(f.OptPrompt1.value());
     EXPECT_EQ(0, p.host.Count("MsgBox"));
     for (const auto& call : p.registry.calls) EXPECT_TRUE(call.op != 'W' && call.op != 'D');
+    for (const Row& row : kCatalogue) {
+      const ui::Control* c = f.Find(row.control);
+      EXPECT_TRUE(row.routine == Routine::kElsewhere ||
+                  (c && c->kind() == kinds[static_cast<int>(row.routine)]))
+          << row.control;
+    }
   }
 }
 
 // ChckDocuments, ChckMyDocuments, ChckRecentDocuments after the load.
 TEST(Load, DocumentsGroupEndStates) {
-  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory (1 or else), then NT and 9x states.
-  const char* cases[][3] = {{"000", "1 1 1", "1 1 1"}, {"001", "1 1 0", "1 1 0"},
-                            {"010", "1 0 1", "1 0 1"}, {"011", "0 0 0", "1 0 0"},
-                            {"100", "1 1 1", "1 2 1"}, {"101", "1 1 0", "0 1 0"},
-                            {"110", "1 0 1", "1 2 1"}, {"111", "0 0 0", "0 0 0"}};
+  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory (1 or else); then the NT and the 9x states.
+  const char* cases[] = {"000 1 1 1 1 1 1", "001 1 1 0 1 1 0", "010 1 0 1 1 0 1",
+                         "011 0 0 0 1 0 0", "100 1 1 1 1 2 1", "101 1 1 0 0 1 0",
+                         "110 1 0 1 1 2 1", "111 0 0 0 0 0 0"};
   const char* names[] = {"NoRecentDocsMenu", "NoSMMyDocs", "NoRecentDocsHistory"};
-  for (const auto& c : cases) {
+  for (const char* c : cases) {
     for (int platform : {2, 1}) {
-      SCOPED_TRACE(std::string(c[0]) + " on " + std::to_string(platform));
+      SCOPED_TRACE(std::string(c) + " on " + std::to_string(platform));
       test::Program p;
       // A value other than 1 is the number 0 for the middle one, and missing for the others.
       for (int i = 0; i < 3; ++i)
-        if (c[0][i] == '1' || i == 1)
-          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[0][i] - '0'));
-      EXPECT_EQ(platform == 2 ? c[1] : c[2],
+        if (c[i] == '1' || i == 1)
+          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[i] - '0'));
+      EXPECT_EQ(std::string(c).substr(platform == 2 ? 4 : 10, 5),
                 States(p.Load(platform), "ChckDocuments ChckMyDocuments ChckRecentDocuments"));
     }
   }
@@ -92,19 +96,20 @@ TEST(Load, Consequences) {
        "ChckSettings", "0"},
       {user, kExplorer, "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
       {user, kExplorer, "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
+      {user, kExplorer, "NoFind", Number(257), "ChckFind", "1"},
+      {user, kExplorer, "NoFind", Text("yes"), "ChckFind", "1"},
+      {user, test::kSystem, "DisableRegistryTools", Text(" 1 "), "ChckDisableRegistry", "1"},
       {kLocalMachine, test::kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
-      {user, metrics, "Shell_Icon_Size", Number(48), "Txtpix Slider1", "48 48"},
       {user, metrics, "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
       {user, metrics, "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
       {user, metrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
       {user, metrics, "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
-      {user, metrics, "Shell_Icon_Size", Text(""), "Txtpix Slider1", "32 32"},
-      {user, metrics, "Shell_Icon_Size", Text("100.6"), "Txtpix Slider1", "100.6 0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.controls) + " " + c.states);
     test::Program p;
-    for (std::string name : Words(c.names)) {
+    std::istringstream names(c.names);
+    for (std::string name; names >> name;) {
       std::replace(name.begin(), name.end(), '_', ' ');
       test::Store(p.registry, c.root, c.path, name, c.value);
     }
@@ -113,54 +118,6 @@ TEST(Load, Consequences) {
     const int messages = c.root == kLocalMachine ? 1 : 0;
     EXPECT_EQ(messages, p.host.Count("MsgBox: At least one user profile must be"));
     EXPECT_EQ(messages, p.host.Count("MsgBox"));
-  }
-}
-
-// A box of each rule and key, as documented for users: loaded from each stored form, then applied
-// unchanged. The recent documents are also cleared at logoff exactly when their history is off.
-TEST(Catalogue, BoxesLoadAndApply) {
-  struct Sample {
-    const char* control;
-    RegHandle root;
-    const char *path, *value;
-    bool show_item;
-  };
-  const Sample samples[] = {
-      {"ChckRecentDocuments", kCurrentUser, kExplorer, "NoRecentDocsHistory", true},
-      {"ChckFind", kCurrentUser, kExplorer, "NoFind", true},
-      {"ChckDisableRegistry", kCurrentUser, test::kSystem, "DisableRegistryTools", false},
-      {"ChckDisableCancelButton", kLocalMachine, test::kLogon, "MustBeValidated", false},
-  };
-  const Raw forms[] = {Number(1), Text(" 1 "), Number(257), Text("yes"), Text("")};  // 2 ones
-  for (const Sample& s : samples) {
-    for (int i = 0; i < 5; ++i) {
-      SCOPED_TRACE(std::string(s.control) + ", stored form " + std::to_string(i));
-      const bool one = i < 2;
-      test::Program p;
-      test::Store(p.registry, kLocalMachine, test::kLogon, "UserProfiles", Number(1));
-      test::Store(p.registry, s.root, s.path, s.value, forms[i]);
-      Form4& f = p.Load();
-      EXPECT_EQ(one != s.show_item ? "1" : "0", States(f, s.control));
-      f.BtnApply.Click();
-      EXPECT_EQ(RegValue(one ? 1 : 0), p.module.QueryValue(s.root, s.path, s.value));
-      EXPECT_EQ(p.module.QueryValue(kCurrentUser, kExplorer, "NoRecentDocsHistory"),
-                p.module.QueryValue(kCurrentUser, kExplorer, "ClearRecentDocsOnExit"));
-    }
-  }
-}
-
-// Every row names a control that the window has, of the kind its routine works on.
-TEST(Catalogue, EveryRowHasItsControl) {
-  using enum ui::Kind;
-  const ui::Kind kinds[] = {kCheckBox, kCheckBox, kTextBox, kCheckBox,    kCheckBox,
-                            kCheckBox, kTextBox,  kListBox, kOptionButton};  // by Routine
-  test::Program p;
-  const Form4& form = p.Load();
-  for (const Row& row : kCatalogue) {
-    if (row.routine == Routine::kElsewhere) continue;
-    const ui::Control* control = form.Find(row.control);
-    ASSERT_NE(nullptr, control) << row.control;
-    EXPECT_EQ(kinds[static_cast<int>(row.routine)], control->kind()) << row.control;
   }
 }
 
