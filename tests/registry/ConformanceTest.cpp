@@ -109,6 +109,7 @@ TEST_F(RegistryConformance, SaveValueStoresNumbersAndTexts) {
     m.SaveAsText = c.as_text;
     EXPECT_TRUE(m.SaveValue(kCurrentUser, Path(), "v", c.value));
     EXPECT_FALSE(m.SaveAsText);
+    EXPECT_EQ(kSuccess, m.LastRegResult);
     KeyHandle key(reg_);
     std::uint32_t type = 0xDEAD, size = 64;  // poisoned, so an untouched field shows
     std::string bytes(size, '\xCC');
@@ -123,6 +124,7 @@ TEST_F(RegistryConformance, SaveValueStoresNumbersAndTexts) {
 TEST_F(RegistryConformance, KeysAreCreatedOnlyBySavingAndNamesIgnoreCase) {
   m.DeleteValue(kCurrentUser, Path(), "v");
   EXPECT_FALSE(m.KeyExists(kCurrentUser, Path()));
+  EXPECT_EQ(kInvalidHandle, m.LastRegResult);
   m.SaveValue(kCurrentUser, Path("Sub\\Key"), "Mixed", "a"s);
   m.SaveValue(kCurrentUser, Path("sub\\KEY"), "", "default"s);
   m.SaveValue(kCurrentUser, Path("SUB\\key"), "other", "7"s);
@@ -131,6 +133,8 @@ TEST_F(RegistryConformance, KeysAreCreatedOnlyBySavingAndNamesIgnoreCase) {
   EXPECT_EQ(RegValue("a"s), m.QueryValue(kCurrentUser, Path("SUB\\KEY"), "MIXED"));
   EXPECT_EQ(RegValue("default"s), m.QueryValue(kCurrentUser, Path("Sub\\Key"), ""));
 
+  m.DeleteValue(kCurrentUser, Path("Sub\\Key"), "absent");
+  EXPECT_EQ(kSuccess, m.LastRegResult);  // the close overwrites the failed delete's code
   m.DeleteValue(kCurrentUser, Path("sub\\key"), "mixed");
   ReadOutcome outcome = ReadOutcome::kValue;
   m.QueryValue(kCurrentUser, Path("Sub\\Key"), "Mixed", &outcome);
