@@ -28,12 +28,8 @@ TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
     int tweak_option;  // the tweak window's twin of kOptions selected afterwards
     char next;         // the next Apply: 'P' prompts, 'L' logs off at once, '-' does neither
   } cases[] = {
-      {kLogOffNow, 0, "Prompt", 0, 'P'},
-      {kLogOffNow, 1, "NoPromptLogOff", 0, 'P'},
-      {kLogOffNow, 2, "NoPromptNoLogOff", 0, 'P'},
-      {kCancel, 0, "Prompt", 0, 'P'},
-      {kCancel, 1, "NoPromptLogOff", 1, 'L'},
-      {kCancel, 2, "NoPromptNoLogOff", 2, '-'},
+      {kLogOffNow, 1, "NoPromptLogOff", 0, 'P'}, {kLogOffNow, 2, "NoPromptNoLogOff", 0, 'P'},
+      {kCancel, 1, "NoPromptLogOff", 1, 'L'},    {kCancel, 2, "NoPromptNoLogOff", 2, '-'},
       {kCloseBox, 2, "Prompt", 0, 'P'},
   };
   const std::map<char, std::vector<std::string>> next = {
