@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace quillmar {
 namespace {
@@ -50,58 +51,22 @@ MemoryRegistry::MemoryRegistry() {
 
 MemoryRegistry::~MemoryRegistry() = default;
 
-void MemoryRegistry::SetAccess(RegHandle root, const std::string& path, Access access) {
-  rules_.push_back({{root, SplitPath(path)}, access});
-}
-
-MemoryRegistry::Access MemoryRegistry::AccessOf(RegHandle root,
-                                                const std::vector<std::string>& names) const {
-  Access result = Access::kFull;
-  std::size_t depth = 0;
-  for (const auto& [where, access] : rules_) {
-    const auto& [rule_root, rule_names] = where;
-    if (rule_root != root || rule_names.size() > names.size()) continue;
-    if (!std::equal(rule_names.begin(), rule_names.end(), names.begin())) continue;
-    if (rule_names.size() >= depth) {  // the rule nearest the key wins
-      depth = rule_names.size();
-      result = access;
-    }
-  }
-  return result;
-}
-
-MemoryRegistry::Key* MemoryRegistry::Resolve(RegHandle key, RegHandle& root,
-                                             std::vector<std::string>& names) {
-  if (IsRoot(key)) {
-    root = key;
-    names.clear();
-    return roots_[key].get();
-  }
+MemoryRegistry::Key* MemoryRegistry::Resolve(RegHandle key) {
+  if (IsRoot(key)) return roots_[key].get();
   auto it = handles_.find(key);
-  if (it == handles_.end()) return nullptr;
-  root = it->second.root;
-  names = it->second.names;
-  return it->second.key;
+  return it == handles_.end() ? nullptr : it->second;
 }
 
 std::int32_t MemoryRegistry::Open(RegHandle parent, const std::string& path, bool create,
                                   RegHandle& key) {
-  RegHandle root = 0;
-  std::vector<std::string> names;
-  Key* node = Resolve(parent, root, names);
+  Key* node = Resolve(parent);
   if (node == nullptr) return kInvalidHandle;
   for (const std::string& name : SplitPath(path)) {
-    names.push_back(name);
-    if (AccessOf(root, names) == Access::kNone) return kAccessDenied;
     auto& child = node->subkeys[name];
     if (!child) {
       if (!create) {
         node->subkeys.erase(name);
         return kFileNotFound;
-      }
-      if (AccessOf(root, names) == Access::kReadOnly) {
-        node->subkeys.erase(name);
-        return kAccessDenied;
       }
       child = std::make_unique<Key>();
     }
@@ -109,7 +74,7 @@ std::int32_t MemoryRegistry::Open(RegHandle parent, const std::string& path, boo
   }
   RegHandle handle = next_handle_;
   next_handle_ += 4;
-  handles_[handle] = OpenState{node, root, names};
+  handles_[handle] = node;
   key = handle;
   return kSuccess;
 }
@@ -124,9 +89,7 @@ std::int32_t MemoryRegistry::CreateKey(RegHandle root, const std::string& path, 
 
 std::int32_t MemoryRegistry::QueryValue(RegHandle key, const std::string& name, std::uint32_t* type,
                                         std::uint8_t* data, std::uint32_t* size) {
-  RegHandle root = 0;
-  std::vector<std::string> names;
-  Key* node = Resolve(key, root, names);
+  Key* node = Resolve(key);
   if (node == nullptr) return kInvalidHandle;
   if (data != nullptr && size == nullptr) return kInvalidParameter;
   auto it = node->values.find(Folded(name));
@@ -148,11 +111,8 @@ std::int32_t MemoryRegistry::QueryValue(RegHandle key, const std::string& name, 
 
 std::int32_t MemoryRegistry::SetValue(RegHandle key, const std::string& name, std::uint32_t type,
                                       const std::uint8_t* data, std::uint32_t size) {
-  RegHandle root = 0;
-  std::vector<std::string> names;
-  Key* node = Resolve(key, root, names);
+  Key* node = Resolve(key);
   if (node == nullptr) return kInvalidHandle;
-  if (AccessOf(root, names) != Access::kFull) return kAccessDenied;
   if (data == nullptr && size > 0) return kInvalidParameter;
   std::vector<std::uint8_t> bytes(data, data + size);
   node->values[Folded(name)] = Key::Value{type, std::move(bytes)};
@@ -160,11 +120,8 @@ std::int32_t MemoryRegistry::SetValue(RegHandle key, const std::string& name, st
 }
 
 std::int32_t MemoryRegistry::DeleteValue(RegHandle key, const std::string& name) {
-  RegHandle root = 0;
-  std::vector<std::string> names;
-  Key* node = Resolve(key, root, names);
+  Key* node = Resolve(key);
   if (node == nullptr) return kInvalidHandle;
-  if (AccessOf(root, names) != Access::kFull) return kAccessDenied;
   return node->values.erase(Folded(name)) > 0 ? kSuccess : kFileNotFound;
 }
 

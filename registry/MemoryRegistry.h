@@ -4,7 +4,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "registry/RegistryBackend.h"
 
@@ -27,28 +26,17 @@ class MemoryRegistry final : public RegistryBackend {
   std::int32_t DeleteValue(RegHandle key, const std::string& name) override;
   std::int32_t CloseKey(RegHandle key) override;
 
-  // How much a key and every key below it lets a caller do; a test's stand-in for permissions.
-  enum class Access { kFull, kReadOnly, kNone };
-  // kReadOnly: keys open and read, but creating a missing key, setting and deleting are denied.
-  // kNone: opening or creating the key is denied as well. The key need not exist yet.
-  void SetAccess(RegHandle root, const std::string& path, Access access);
   std::size_t OpenHandles() const { return handles_.size(); }
 
   struct Key;
 
  private:
   std::int32_t Open(RegHandle root, const std::string& path, bool create, RegHandle& key);
-  Access AccessOf(RegHandle root, const std::vector<std::string>& names) const;
-  Key* Resolve(RegHandle key, RegHandle& root, std::vector<std::string>& names);
+  // The key of an open handle or a root; nullptr for anything else.
+  Key* Resolve(RegHandle key);
 
   std::map<RegHandle, std::unique_ptr<Key>> roots_;
-  std::vector<std::pair<std::pair<RegHandle, std::vector<std::string>>, Access>> rules_;
-  struct OpenState {
-    Key* key;
-    RegHandle root;
-    std::vector<std::string> names;
-  };
-  std::map<RegHandle, OpenState> handles_;
+  std::map<RegHandle, Key*> handles_;
   RegHandle next_handle_ = 0x100;
 };
 
