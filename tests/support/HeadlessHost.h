@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Form7.h"
+#include "app/Start.h"
 #include "registry/MemoryRegistry.h"
 #include "registry/Module1.h"
 #include "tweak/Catalogue.h"
@@ -27,8 +29,7 @@ inline constexpr char kVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion
 inline constexpr char kUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 inline constexpr char kProgram[] = "Software\\Quillmar";
 
-// Records what the program shows and asks, in order; a modal window the test's answer leaves
-// open is closed as by its close box.
+// Records what the program shows and asks; a modal window the answer leaves open is closed.
 class HeadlessHost final : public ui::Host {
  public:
   void MsgBox(const std::string& text) override { events.push_back("MsgBox: " + text); }
@@ -64,12 +65,18 @@ inline Raw Number(std::int32_t n) {
 inline Raw Text(const std::string& text) {
   return {kRegSz, text + std::string(1, '\0')};
 }
-void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
-           const std::string& name, const Raw& value);
+inline void Store(RegistryBackend& registry, RegHandle root, const std::string& path,
+                  const std::string& name, const Raw& value) {
+  RegHandle key = 0;
+  if (registry.CreateKey(root, path, key) != kSuccess) return;
+  registry.SetValue(key, name, value.type,
+                    reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
+                    static_cast<std::uint32_t>(value.bytes.size()));
+  registry.CloseKey(key);
+}
 
-// Refuses the Nth call made while armed, or every call from the Nth on, leaving outputs alone
-// (a refused close still releases the key); records each armed call: Open, Close, Read, Write,
-// Delete.
+// Records each armed call (Open, Close, Read, Write, Delete) and refuses the Nth, or all from
+// the Nth on, leaving outputs alone; a refused close still releases the key.
 class FaultyRegistry final : public RegistryBackend {
  public:
   struct Call {
@@ -100,9 +107,8 @@ class FaultyRegistry final : public RegistryBackend {
     return Refused('C') ? code : result;
   }
 
-  bool armed = false;
+  bool armed = false, from_on = false;
   std::size_t refuse_at = 0;  // counted from 1; 0 refuses nothing
-  bool from_on = false;
   std::int32_t code = kSuccess;
   std::vector<Call> calls;
 
@@ -115,11 +121,27 @@ class FaultyRegistry final : public RegistryBackend {
   RegistryBackend& inner_;
 };
 
-// One running program: its windows on an in-memory registry behind the refusing wrapper.
-// Seeded, every catalogue location holds a value, so every key exists.
+// One running program on an in-memory registry behind the refusing wrapper.
 struct Program {
-  Program();
-  Program(const char* first_time, const char* log_off);
+  Program() {
+    host.forms = &forms;
+    RegisterWindows(forms, module);
+  }
+  // Seeded: every catalogue location holds a value, so every key exists.
+  Program(const char* first_time, const char* log_off) : Program() {
+    std::map<std::string, Raw> seed = {
+        {"MustBeValidated", Number(1)}, {"UserProfiles", Number(1)},
+        {"", Text("PBrush")},           {"bmp", Text("")},
+        {"LogOffBox", Text(log_off)},   {"FirstTime", Text(first_time)}};
+    for (char c = 'a'; c <= 'f'; ++c) seed["url" + std::to_string(c - 'a' + 1)] = Text({c});
+    ForEachLocation([&](const Row& row, const std::string& name) {
+      const auto it = seed.find(name);
+      Store(memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name,
+            it != seed.end()                  ? it->second
+            : row.storage == Storage::kNumber ? Number(name.size() % 2)
+                                              : Text(name + "?"));
+    });
+  }
   MemoryRegistry memory;
   FaultyRegistry registry{memory};
   Module1 module{registry};
@@ -131,18 +153,42 @@ struct Program {
     host.platform_id = platform;
     return *(tweak = &dynamic_cast<Form4&>(*forms.Load("Form4")));
   }
-  void Open();  // start-up, answering the agreement with Yes
+  // Start-up, answering the agreement with Yes.
+  void Open() {
+    Start(forms);
+    if (auto* agreement = dynamic_cast<Form7*>(forms.Find("Form7"))) agreement->Command1.Click();
+    tweak = dynamic_cast<Form4*>(forms.Find("Form4"));
+  }
   void Armed(const std::function<void()>& step) {
     registry.armed = true;
     step();
     registry.armed = false;
   }
   // The named values of one key, each as its text, "#" and its number, or "." when missing.
-  std::string Values(RegHandle root, const char* path, std::initializer_list<const char*> names);
+  std::string Values(RegHandle root, const char* path, std::initializer_list<const char*> names) {
+    std::string out;
+    for (const char* name : names) {
+      const RegValue v = module.QueryValue(root, path, name);
+      out += std::string(out.empty() ? "" : " ") +
+             (std::holds_alternative<std::int32_t>(v) ? "#" : "") +
+             (IsEmptyText(v) ? "." : AsText(v));
+    }
+    return out;
+  }
   // Every location, url1 to url6 for the typed URLs.
-  void ForEachLocation(const std::function<void(const Row&, const std::string&)>& f);
+  static void ForEachLocation(const std::function<void(const Row&, const std::string&)>& f) {
+    for (const Row& row : kCatalogue)
+      for (std::int32_t n = 1; n <= (row.value == "url" ? 6 : 1); ++n) f(row, ValueName(row, n));
+  }
   // Every location, by "path\name", as Values shows it.
-  std::map<std::string, std::string> Snapshot();
+  std::map<std::string, std::string> Snapshot() {
+    std::map<std::string, std::string> out;
+    ForEachLocation([&](const Row& row, const std::string& name) {
+      const KeyPath& k = KeyOf(row.key);
+      out[std::string(k.path) + "\\" + name] = Values(k.root, k.path.data(), {name.c_str()});
+    });
+    return out;
+  }
 };
 
 }  // namespace quillmar::test
