@@ -18,8 +18,7 @@ ui::OptionButton& Option(ui::Window& w, const std::string& name) {
   return dynamic_cast<ui::OptionButton&>(*w.Find(name));
 }
 
-// Every answer with every choice, and what the next Apply does: a choice acts from then on, and
-// every opening of the prompt starts afresh.
+// Every answer, and the next Apply: a choice acts from then on; each prompt starts afresh.
 TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
   const struct {
     Answer answer;

@@ -29,8 +29,7 @@ std::string States(const Form4& form, const std::string& names) {
   return out.substr(1);
 }
 
-// Nothing stored but a log-off choice in the wrong case; the load writes nothing. Every row's
-// control is there, of the kind its routine works on.
+// Only a log-off choice in the wrong case stored: defaults, no writes, every row's control there.
 TEST(Load, DefaultsAndEveryRowsControl) {
   using enum ui::Kind;
   const ui::Kind kinds[] = {kCheckBox, kCheckBox, kTextBox, kCheckBox,    kCheckBox,
@@ -79,8 +78,7 @@ TEST(Load, DocumentsGroupEndStates) {
   }
 }
 
-// End states that come only from the order of the steps and the rules they start, and the icon
-// size, whose text sets the slider where it can.
+// End states that come only from the order of the steps, and the icon size setting the slider.
 TEST(Load, Consequences) {
   struct Case {
     RegHandle root;

@@ -16,8 +16,7 @@ const std::string kActiveDesktop =
 const std::string kUserProfile =
     "MsgBox: At least one user profile must be created (in Control panel --> User profiles page)!";
 
-// The boxes Select all and Deselect all set, without their "Chck" prefix, and the others the
-// rules watch.
+// The boxes Select all and Deselect all set, without "Chck"; then the others the rules watch.
 const std::string kItems =
     "Favorites Documents Settings Find Help Run Logoff Close ControlPanel Taskbar FolderOptions "
     "ActiveDesktop WindowsUpdate MyDocuments RecentDocuments";
@@ -35,8 +34,7 @@ States Parse(const std::string& text) {
   return states;
 }
 
-// A loaded tweak window whose watched boxes were put into the given states without a rule
-// running; from then on every change of a box and every message is logged in order.
+// A loaded window with the watched boxes set quietly; then each box change and message is logged.
 struct Page {
   Page(int platform, const std::string& start) {
     form = &p.Load(platform);
@@ -61,18 +59,11 @@ struct Page {
     for (const auto& [name, unused] : Parse(kWatched)) states[name] = Box(name).value();
     return states;
   }
-  // Each word in turn: "all" is Select all, "none" Deselect all, a name the user's click on that
-  // box.
+  // "all" is Select all, "none" Deselect all, any other word a click on that box.
   void Act(const std::string& actions) {
     std::istringstream words(actions);
-    for (std::string w; words >> w;) {
-      if (w == "all")
-        form->Label9.Click();
-      else if (w == "none")
-        form->Label10.Click();
-      else
-        Box(w).Click();
-    }
+    for (std::string w; words >> w;)
+      w == "all" ? form->Label9.Click() : w == "none" ? form->Label10.Click() : Box(w).Click();
   }
 
   test::Program p;
@@ -129,8 +120,7 @@ TEST(StartMenu, EndStates) {
   }
 }
 
-// Every change in order ("AD" and "UP" are the two guards' messages): the rules fill each group
-// early, and each guard speaks only after the parent has followed the box it refuses.
+// Every change in order (AD, UP: the guards' messages); a guard speaks after the parent followed.
 TEST(StartMenu, OrderOfChanges) {
   const struct {
     int platform;
