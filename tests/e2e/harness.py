@@ -87,9 +87,6 @@ class Scenario(unittest.TestCase):
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True)
         time.sleep(0.4)
 
-    def press(self, text):
-        self.click(self.find(text))
-
     def open_tweak(self):
         self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
         self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", self.logoff_box)

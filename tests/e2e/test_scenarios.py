@@ -6,10 +6,10 @@ from harness import Scenario
 class StartUp(Scenario):
     def test_no_ends_the_program_yes_opens_the_tweaks_whose_close_box_ends_it_for_good(self):
         self.start()
-        self.press("No")
+        self.click(self.find("No"))
         self.app.wait(15)
         self.start()
-        self.press("Yes")
+        self.click(self.find("Yes"))
         self.wait_active()
         self.xdotool("key", "alt+F4")
         self.app.wait(15)
@@ -22,13 +22,13 @@ class LogOff(Scenario):
 
     def test_cancel_keeps_the_choice_for_the_next_apply_which_ends_the_session(self):
         self.open_tweak()
-        self.press("Apply")
+        self.click(self.find("Apply"))
         top = self.find("Log off now")["top"]
         prompt = {c["text"]: c for w in self.tops() for c in w if c["top"] == top}
         self.click(prompt["Don' t prompt me next time and Log off automatically."])
         self.click(prompt["Cancel"])
         self.wait_active()
-        self.press("Apply")
+        self.click(self.find("Apply"))
         self.app.wait(30)
 
 
@@ -41,13 +41,13 @@ class Tweak(Scenario):
         size = self.wait_for(lambda: (p := self.visible("msctls_trackbar32")["state"])
                              != slider["state"] and str(p), "a move")
         self.assertEqual(size, self.visible("Edit")["text"])
-        self.press("Apply")
+        self.click(self.find("Apply"))
         self.wait_for(lambda: self.reg_query(r"HKCU\Control Panel\Desktop\WindowMetrics",
                                              "Shell Icon Size") == ("REG_SZ", size), "the size")
         self.click(self.visible("Edit"))  # an invalid size cancels the click that left it
         self.xdotool("key", "ctrl+a", "BackSpace")
         self.xdotool("type", "--delay", 30, "abc")
-        self.press("Hide all items on the desktop.")
+        self.click(self.find("Hide all items on the desktop."))
         self.find("Size must be a number (0 - 100).", "Quillmar 1.0")
         self.xdotool("key", "Return")
         box = self.wait_for(lambda: (b := self.visible("Edit"))["focus"] and b, "the focus back")
