@@ -22,7 +22,6 @@ class Scenario(unittest.TestCase):
     """A throw-away copy of a prefix booted once, per test; tweak scenarios skip the agreement."""
 
     windows_version = None
-    logoff_box = "NoPromptNoLogOff"
 
     def setUp(self):
         if not os.path.exists(os.path.join(TEMPLATE, "system.reg")):
@@ -89,7 +88,7 @@ class Scenario(unittest.TestCase):
 
     def open_tweak(self):
         self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
-        self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", self.logoff_box)
+        self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", "NoPromptNoLogOff")
         self.start()
         self.wait_active()
 

@@ -44,7 +44,8 @@ BOOL CALLBACK Top(HWND h, LPARAM) {
   wchar_t title[16] = {};
   GetWindowTextW(h, title, 16);
   if (!IsWindowVisible(h) || wcsncmp(title, L"Quillmar", 8) != 0) return TRUE;
-  GUITHREADINFO gui{sizeof gui};
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(h, nullptr), &gui);
   Dump(h, h, gui.hwndFocus);
   return TRUE;
