@@ -38,7 +38,10 @@ class Tweak(Scenario):
         self.xdotool("key", "ctrl+a", "BackSpace")
         self.xdotool("type", "--delay", 30, "abc")
         self.click(self.find("Hide all items on the desktop."))
-        self.find("Size must be a number (0 - 100).", "Quillmar 1.0")
+        message = self.wait_for(lambda: self.tops("Quillmar 1.0"), "the message")[0]  # no icon
+        self.assertEqual([("Static", "", 0), ("Button", "OK", 0),
+                          ("Static", "Size must be a number (0 - 100).", 0)],
+                         [(c["class"], c["text"], c["state"]) for c in message[1:] if c["visible"]])
         self.xdotool("key", "Return")
         box = self.wait_for(lambda: (b := self.visible("Edit"))["focus"] and b, "the focus back")
         self.assertEqual("abc", box["text"])
