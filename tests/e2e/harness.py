@@ -22,7 +22,6 @@ class Scenario(unittest.TestCase):
     """A throw-away copy of a prefix booted once, per test; tweak scenarios skip the agreement."""
 
     windows_version = None
-    logoff_box = "NoPromptNoLogOff"
 
     def setUp(self):
         if not os.path.exists(os.path.join(TEMPLATE, "system.reg")):
@@ -87,12 +86,9 @@ class Scenario(unittest.TestCase):
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True)
         time.sleep(0.4)
 
-    def press(self, text):
-        self.click(self.find(text))
-
     def open_tweak(self):
         self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
-        self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", self.logoff_box)
+        self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", "NoPromptNoLogOff")
         self.start()
         self.wait_active()
 

@@ -4,31 +4,22 @@ from harness import Scenario
 
 
 class StartUp(Scenario):
-    def test_no_ends_the_program_yes_opens_the_tweaks_whose_close_box_ends_it_for_good(self):
+    def test_agreement_answers_then_a_cancelled_prompt_whose_choice_the_next_apply_uses(self):
         self.start()
-        self.press("No")
+        self.click(self.find("No"))
         self.app.wait(15)
         self.start()
-        self.press("Yes")
+        self.click(self.find("Yes"))
         self.wait_active()
         self.xdotool("key", "alt+F4")
         self.app.wait(15)
         self.start()  # so later starts skip the agreement
         self.assertFalse(any(c["text"] == "Yes" for c in self.wait_active()))
-
-
-class LogOff(Scenario):
-    logoff_box = "Prompt"
-
-    def test_cancel_keeps_the_choice_for_the_next_apply_which_ends_the_session(self):
-        self.open_tweak()
-        self.press("Apply")
-        top = self.find("Log off now")["top"]
-        prompt = {c["text"]: c for w in self.tops() for c in w if c["top"] == top}
-        self.click(prompt["Don' t prompt me next time and Log off automatically."])
-        self.click(prompt["Cancel"])
+        self.click(self.find("Apply"))  # no log-off choice stored yet: the prompt
+        self.click(self.find("Don' t prompt me next time and Log off automatically."))
+        self.click(self.find("Cancel"))
         self.wait_active()
-        self.press("Apply")
+        self.click(self.find("Apply"))
         self.app.wait(30)
 
 
@@ -40,15 +31,17 @@ class Tweak(Scenario):
         self.click(slider, dx=slider["rect"][2] - 12)  # on the channel right of the thumb: page up
         size = self.wait_for(lambda: (p := self.visible("msctls_trackbar32")["state"])
                              != slider["state"] and str(p), "a move")
-        self.assertEqual(size, self.visible("Edit")["text"])
-        self.press("Apply")
+        self.click(self.find("Apply"))
         self.wait_for(lambda: self.reg_query(r"HKCU\Control Panel\Desktop\WindowMetrics",
                                              "Shell Icon Size") == ("REG_SZ", size), "the size")
         self.click(self.visible("Edit"))  # an invalid size cancels the click that left it
         self.xdotool("key", "ctrl+a", "BackSpace")
         self.xdotool("type", "--delay", 30, "abc")
-        self.press("Hide all items on the desktop.")
-        self.find("Size must be a number (0 - 100).", "Quillmar 1.0")
+        self.click(self.find("Hide all items on the desktop."))
+        message = self.wait_for(lambda: self.tops("Quillmar 1.0"), "the message")[0]  # no icon
+        self.assertEqual([("Static", "", 0), ("Button", "OK", 0),
+                          ("Static", "Size must be a number (0 - 100).", 0)],
+                         [(c["class"], c["text"], c["state"]) for c in message[1:] if c["visible"]])
         self.xdotool("key", "Return")
         box = self.wait_for(lambda: (b := self.visible("Edit"))["focus"] and b, "the focus back")
         self.assertEqual("abc", box["text"])

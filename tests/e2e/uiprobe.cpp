@@ -29,6 +29,7 @@ void Dump(HWND h, HWND top, HWND focus) {
   const UINT state = _stricmp(cls, "Button") == 0          ? BM_GETCHECK
                      : _stricmp(cls, WC_TABCONTROLA) == 0  ? TCM_GETCURSEL
                      : _stricmp(cls, TRACKBAR_CLASSA) == 0 ? TBM_GETPOS
+                     : _stricmp(cls, WC_STATICA) == 0      ? STM_GETICON
                                                            : 0;
   std::printf(
       "{\"top\":%llu,\"class\":\"%s\",\"text\":\"%s\",\"visible\":%d,\"enabled\":%d,\"focus\":%d,"
