@@ -7,22 +7,20 @@
 #include "app/Start.h"
 #include "tests/support/HeadlessHost.h"
 
-namespace quillmar {
+namespace quillmar::test {
 namespace {
-
-using test::kProgram;
 
 TEST(StartUp, FirstTimeDecidesWhichWindowOpens) {
   const std::vector<std::string> agreement = {"Show: Form7", "Beep"};
   const std::vector<std::string> tweak = {"Close: Form7", "Show: Form4"};
-  const std::pair<std::optional<test::Raw>, bool> cases[] = {
-      {std::nullopt, true},       {test::Text(""), true},   {test::Text("First"), false},
-      {test::Text("yes"), false}, {test::Number(1), false},
+  const std::pair<std::optional<Raw>, bool> cases[] = {
+      {std::nullopt, true}, {Text(""), true},   {Text("First"), false},
+      {Text("yes"), false}, {Number(1), false},
   };
   for (const auto& [stored, shows_agreement] : cases) {
     SCOPED_TRACE(stored ? stored->bytes : "missing");
-    test::Program p;
-    if (stored) test::Store(p.registry, kCurrentUser, kProgram, "FirstTime", *stored);
+    Program p;
+    if (stored) Store(p.registry, kCurrentUser, kProgram, "FirstTime", *stored);
     Start(p.forms);
     EXPECT_EQ(shows_agreement ? agreement : tweak, p.host.events);
   }
@@ -30,15 +28,15 @@ TEST(StartUp, FirstTimeDecidesWhichWindowOpens) {
 
 // Yes opens the tweak window; only No brings the agreement back at the next start.
 TEST(StartUp, AgreementAnswers) {
-  using Answer = void (*)(test::Program&, Form7&);
+  using Answer = void (*)(Program&, Form7&);
   const std::tuple<Answer, bool, const char*> cases[] = {
-      {[](test::Program&, Form7& f) { f.Command1.Click(); }, true, "First"},
-      {[](test::Program&, Form7& f) { f.Command2.Click(); }, false, ""},
-      {[](test::Program& p, Form7& f) { p.forms.Close(f); }, false, "First"},
+      {[](Program&, Form7& f) { f.Command1.Click(); }, true, "First"},
+      {[](Program&, Form7& f) { f.Command2.Click(); }, false, ""},
+      {[](Program& p, Form7& f) { p.forms.Close(f); }, false, "First"},
   };
   for (const auto& [answer, tweak_opens, first_time] : cases) {
     SCOPED_TRACE(testing::Message() << first_time << tweak_opens);
-    test::Program p;
+    Program p;
     Start(p.forms);
     auto* agreement = dynamic_cast<Form7*>(p.forms.Find("Form7"));
     ASSERT_NE(nullptr, agreement);
@@ -54,4 +52,4 @@ TEST(StartUp, AgreementAnswers) {
 }
 
 }  // namespace
-}  // namespace quillmar
+}  // namespace quillmar::test

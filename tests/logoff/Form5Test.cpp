@@ -5,10 +5,8 @@
 #include "logoff/Form5.h"
 #include "tests/support/HeadlessHost.h"
 
-namespace quillmar {
+namespace quillmar::test {
 namespace {
-
-using test::kProgram;
 
 enum Answer { kLogOffNow, kCancel, kCloseBox };
 const std::string kOptions[] = {"OptPrompt", "OptDontPromptAndLogOff",
@@ -35,7 +33,7 @@ TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
       {'P', {"Beep", "ShowModal: Form5", "Close: Form5"}}, {'L', {"LogOff"}}, {'-', {}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
-    test::Program p;
+    Program p;
     Form4& tweak = p.Load();
     p.host.answer_modal = [&](ui::Window& w) {
       auto& prompt = dynamic_cast<Form5&>(w);
@@ -60,4 +58,4 @@ TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
 }
 
 }  // namespace
-}  // namespace quillmar
+}  // namespace quillmar::test

@@ -4,14 +4,8 @@
 
 #include "tests/support/HeadlessHost.h"
 
-namespace quillmar {
+namespace quillmar::test {
 namespace {
-
-using test::kExplorer;
-using test::kProgram;
-using test::kUrls;
-using test::kVersion;
-using test::Text;
 
 // Feature, item, Settings' other boxes and RecentDocuments; then NoActiveDesktop,
 // NoSetActiveDesktop, NoRecentDocsHistory, ClearRecentDocsOnExit, the item and Settings after
@@ -22,7 +16,7 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
       {"010", "#0 #0 #1 #1 1 1"}, {"001", "#0 #1 #0 #0 0 1"}, {"210", "#0 #0 #1 #1 1 1"}};
   for (const auto& [set, after] : cases) {
     SCOPED_TRACE(set);
-    test::Program p;
+    Program p;
     Form4& f = p.Load();
     f.OptDontPromptAndDontLogOff1.Select();
     for (ui::CheckBox* child : {&f.ChckControlPanel, &f.ChckTaskbar, &f.ChckFolderOptions,
@@ -48,10 +42,10 @@ TEST(Apply, Texts) {
                             {" Bob ", "", "big", "Bob . Bob Org big"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c[3]);
-    test::Program p;
-    test::Store(p.registry, kLocalMachine, kVersion, "RegisteredOwner", Text("Owner"));
-    test::Store(p.registry, kLocalMachine, kVersion, "RegisteredOrganization", Text("Org"));
-    test::Store(p.registry, kCurrentUser, test::kUserInfo, "DefName", Text("Loaded"));
+    Program p;
+    Store(p.registry, kLocalMachine, kVersion, "RegisteredOwner", Text("Owner"));
+    Store(p.registry, kLocalMachine, kVersion, "RegisteredOrganization", Text("Org"));
+    Store(p.registry, kCurrentUser, kUserInfo, "DefName", Text("Loaded"));
     Form4& f = p.Load();
     EXPECT_EQ("Loaded", f.TxtName.text());
     f.TxtName.SetText(c[0]);
@@ -62,17 +56,17 @@ TEST(Apply, Texts) {
     };
     f.BtnApply.Click();
     EXPECT_EQ(c[3],
-              p.Values(kCurrentUser, test::kUserInfo, {"DefName", "DefCompany"}) + " " +
+              p.Values(kCurrentUser, kUserInfo, {"DefName", "DefCompany"}) + " " +
                   p.Values(kLocalMachine, kVersion, {"RegisteredOwner", "RegisteredOrganization"}) +
-                  " " + p.Values(kCurrentUser, test::kMetrics, {"Shell Icon Size"}));
+                  " " + p.Values(kCurrentUser, kMetrics, {"Shell Icon Size"}));
   }
 }
 
 // Each step sets the box and applies; then .bmp's type, its icon, bmp, the box at the next load.
 TEST(Apply, ThumbnailSequence) {
-  test::Program p;
-  test::Store(p.registry, kClassesRoot, ".bmp", "", Text("PBrush"));
-  test::Store(p.registry, kClassesRoot, "Paint.Picture\\DefaultIcon", "", Text("pbrush.exe,1"));
+  Program p;
+  Store(p.registry, kClassesRoot, ".bmp", "", Text("PBrush"));
+  Store(p.registry, kClassesRoot, "Paint.Picture\\DefaultIcon", "", Text("pbrush.exe,1"));
   const std::pair<int, const char*> steps[] = {{2, "PBrush pbrush.exe,1 . 0"},
                                                {1, "Paint.Picture %1 PBrush 1"},
                                                {1, "Paint.Picture %1 PBrush 1"},
@@ -103,11 +97,11 @@ TEST(Apply, TypedUrlHistory) {
                         {"7b", {}, "7 b . . ."}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);
-    test::Program p;
+    Program p;
     for (int i = 0; c.stored[i] != 0; ++i)
       if (const char v = c.stored[i]; v != '.')
-        test::Store(p.registry, kCurrentUser, kUrls, "url" + std::to_string(i + 1),
-                    std::isdigit(v) ? test::Number(v - '0') : Text({v}));
+        Store(p.registry, kCurrentUser, kUrls, "url" + std::to_string(i + 1),
+              std::isdigit(v) ? Number(v - '0') : Text({v}));
     Form4& f = p.Load();
     for (int position : c.deleted) {
       if (position >= 0) f.List1.SetListIndex(position);
@@ -119,4 +113,4 @@ TEST(Apply, TypedUrlHistory) {
 }
 
 }  // namespace
-}  // namespace quillmar
+}  // namespace quillmar::test

@@ -5,10 +5,8 @@
 #include "logoff/Form5.h"
 #include "tests/support/HeadlessHost.h"
 
-namespace quillmar {
+namespace quillmar::test {
 namespace {
-
-using test::Program;
 
 // Values that one handler reads or writes together fail together.
 std::string GroupOf(const std::string& name) {
@@ -24,7 +22,7 @@ std::string GroupOf(const std::string& name) {
 // The addresses as the next load reads them, up to the first gap.
 std::string History(Program& s) {
   const std::string all =
-      " " + s.Values(kCurrentUser, test::kUrls, {"url1", "url2", "url3", "url4", "url5", "url6"});
+      " " + s.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4", "url5", "url6"});
   return all.substr(0, (all + " .").find(" ."));
 }
 
@@ -107,7 +105,7 @@ TEST(FaultSweep, NothingLostUnderAnyRefusal) {
             if (c != flow.deleted && history.find(c) == std::string::npos)
               Lost(addresses, std::string{c} + " from " + history);
           const bool kept = s.Values(kClassesRoot, ".bmp", {""}) == "PBrush" ||
-                            s.Values(kCurrentUser, test::kProgram, {"bmp"}) == "PBrush";
+                            s.Values(kCurrentUser, kProgram, {"bmp"}) == "PBrush";
           // Refused with "not found", the read of the type cannot tell it from a missing one.
           const bool missing = code == kFileNotFound && !from_on && served[n - 1].empty();
           if (!kept && missing) ++read_as_missing;
@@ -126,7 +124,7 @@ TEST(FaultSweep, NothingLostUnderAnyRefusal) {
 }
 
 // Each bad stored form with the text it reads as; only REG_SZ reads as text.
-const std::pair<test::Raw, std::string> kBad[] = {
+const std::pair<Raw, std::string> kBad[] = {
     {{kRegSz, ""}, ""},
     {{kRegSz, "abc"}, "abc"},
     {{kRegSz, std::string("ab\0cd", 6)}, "ab"},
@@ -151,9 +149,9 @@ TEST(BadData, BehavesAsWhatItReadsAs) {
     if ((row.value == "url" && name != "url2") || name == "ClearRecentDocsOnExit" ||
         name.rfind("Registered", 0) == 0 || !done.insert(where).second)
       return;
-    const auto load_and_apply = [&](const test::Raw& value, bool thumbnails) {
+    const auto load_and_apply = [&](const Raw& value, bool thumbnails) {
       Program p("First", "NoPromptNoLogOff");
-      test::Store(p.memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name, value);
+      Store(p.memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name, value);
       p.Open();
       if (thumbnails) p.tweak->ChckThumbnails.SetValue(1);
       p.tweak->BtnApply.Click();
@@ -167,11 +165,11 @@ TEST(BadData, BehavesAsWhatItReadsAs) {
         SCOPED_TRACE(where + ": type " + std::to_string(raw.type) + ", bytes " +
                      std::to_string(raw.bytes.size()) + (thumbnails ? ", thumbnails" : ""));
         auto [oracle, fresh] = oracles.try_emplace({reads_as, thumbnails && raw.type == kRegSz});
-        if (fresh) oracle->second = load_and_apply(test::Text(reads_as), oracle->first.second);
+        if (fresh) oracle->second = load_and_apply(Text(reads_as), oracle->first.second);
         EXPECT_EQ(oracle->second, load_and_apply(raw, thumbnails));
       }
   });
 }
 
 }  // namespace
-}  // namespace quillmar
+}  // namespace quillmar::test

@@ -5,13 +5,8 @@
 
 #include "tests/support/HeadlessHost.h"
 
-namespace quillmar {
+namespace quillmar::test {
 namespace {
-
-using test::kExplorer;
-using test::Number;
-using test::Raw;
-using test::Text;
 
 // The states of the controls named, one word each: a box's state, a text, a slider's value.
 std::string States(const Form4& form, const std::string& names) {
@@ -36,8 +31,8 @@ TEST(Load, DefaultsAndEveryRowsControl) {
                             kCheckBox, kTextBox,  kListBox, kOptionButton};  // by Routine
   for (int platform : {2, 1, 3}) {
     SCOPED_TRACE(platform);
-    test::Program p;
-    test::Store(p.registry, kCurrentUser, test::kProgram, "LogOffBox", Text("noPromptNoLogOff"));
+    Program p;
+    Store(p.registry, kCurrentUser, kProgram, "LogOffBox", Text("noPromptNoLogOff"));
     p.Armed([&] { p.Load(platform); });
     const Form4& f = *p.tweak;
     EXPECT_EQ("1 1 1 1 0 32 32  ", States(f,
@@ -67,11 +62,11 @@ TEST(Load, DocumentsGroupEndStates) {
   for (const char* c : cases) {
     for (int platform : {2, 1}) {
       SCOPED_TRACE(std::string(c) + " on " + std::to_string(platform));
-      test::Program p;
+      Program p;
       // A value other than 1 is the number 0 for the middle one, and missing for the others.
       for (int i = 0; i < 3; ++i)
         if (c[i] == '1' || i == 1)
-          test::Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[i] - '0'));
+          Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[i] - '0'));
       EXPECT_EQ(std::string(c).substr(platform == 2 ? 4 : 10, 5),
                 States(p.Load(platform), "ChckDocuments ChckMyDocuments ChckRecentDocuments"));
     }
@@ -87,7 +82,7 @@ TEST(Load, Consequences) {
     const char *controls, *states;
   };
   const auto user = kCurrentUser;
-  const char* metrics = test::kMetrics;
+  const char* metrics = kMetrics;
   const Case cases[] = {
       {user, kExplorer,
        "NoSetFolders NoSetTaskbar NoFolderOptions NoSetActiveDesktop NoWindowsUpdate", Number(1),
@@ -96,8 +91,8 @@ TEST(Load, Consequences) {
       {user, kExplorer, "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
       {user, kExplorer, "NoFind", Number(257), "ChckFind", "1"},
       {user, kExplorer, "NoFind", Text("yes"), "ChckFind", "1"},
-      {user, test::kSystem, "DisableRegistryTools", Text(" 1 "), "ChckDisableRegistry", "1"},
-      {kLocalMachine, test::kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
+      {user, kSystem, "DisableRegistryTools", Text(" 1 "), "ChckDisableRegistry", "1"},
+      {kLocalMachine, kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
       {user, metrics, "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
       {user, metrics, "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
       {user, metrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
@@ -105,11 +100,11 @@ TEST(Load, Consequences) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.controls) + " " + c.states);
-    test::Program p;
+    Program p;
     std::istringstream names(c.names);
     for (std::string name; names >> name;) {
       std::replace(name.begin(), name.end(), '_', ' ');
-      test::Store(p.registry, c.root, c.path, name, c.value);
+      Store(p.registry, c.root, c.path, name, c.value);
     }
     EXPECT_EQ(c.states, States(p.Load(), c.controls));
     // The only message the load may show is the user-profile message, when its box is checked.
@@ -120,4 +115,4 @@ TEST(Load, Consequences) {
 }
 
 }  // namespace
-}  // namespace quillmar
+}  // namespace quillmar::test

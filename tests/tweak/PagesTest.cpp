@@ -4,11 +4,11 @@
 
 #include "tests/support/HeadlessHost.h"
 
-namespace quillmar {
+namespace quillmar::test {
 namespace {
 
 TEST(Pages, OneFrameVisibleForEachTab) {
-  test::Program p;
+  Program p;
   Form4& f = p.Load();
   const ui::Control* frames[] = {&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4};
   for (int tab : {0, 3, 1, 4, 2}) {  // 0: before any tab is chosen, showing the first
@@ -18,7 +18,7 @@ TEST(Pages, OneFrameVisibleForEachTab) {
 }
 
 TEST(IconSize, SliderWritesTheTextAndLeavingTheTextChecksIt) {
-  test::Program p;
+  Program p;
   Form4& f = p.Load();
   f.Slider1.Scroll(100);
   EXPECT_EQ("100", f.Txtpix.text());
@@ -41,7 +41,7 @@ TEST(IconSize, SliderWritesTheTextAndLeavingTheTextChecksIt) {
 
 // Delete on an empty list does nothing; Close discards the window and writes nothing.
 TEST(UrlList, CloseWritesNothing) {
-  test::Program p;
+  Program p;
   Form4& f = p.Load();
   f.Command2.Click();
   f.List1.AddItem("a");
@@ -49,8 +49,8 @@ TEST(UrlList, CloseWritesNothing) {
   p.forms.Collect();
   EXPECT_FALSE(p.forms.AnyOpen());
   EXPECT_EQ(std::vector<std::string>{"Close: Form4"}, p.host.events);
-  EXPECT_FALSE(p.module.KeyExists(kCurrentUser, test::kUrls));
+  EXPECT_FALSE(p.module.KeyExists(kCurrentUser, kUrls));
 }
 
 }  // namespace
-}  // namespace quillmar
+}  // namespace quillmar::test

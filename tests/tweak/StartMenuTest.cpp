@@ -5,7 +5,7 @@
 
 #include "tests/support/HeadlessHost.h"
 
-namespace quillmar {
+namespace quillmar::test {
 namespace {
 
 constexpr int kNt = 2;
@@ -66,7 +66,7 @@ struct Page {
       w == "all" ? form->Label9.Click() : w == "none" ? form->Label10.Click() : Box(w).Click();
   }
 
-  test::Program p;
+  Program p;
   Form4* form = nullptr;
   States arranged;
 };
@@ -147,4 +147,4 @@ TEST(StartMenu, OrderOfChanges) {
 }
 
 }  // namespace
-}  // namespace quillmar
+}  // namespace quillmar::test
