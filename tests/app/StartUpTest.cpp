@@ -3,8 +3,6 @@
 #include <optional>
 #include <tuple>
 
-#include "app/Form7.h"
-#include "app/Start.h"
 #include "tests/support/HeadlessHost.h"
 
 namespace quillmar::test {

@@ -10,9 +10,8 @@ using namespace quillmar;
 
 const std::int32_t kCodes[] = {kSuccess, kFileNotFound, kAccessDenied, kInvalidHandle, kMoreData};
 
-// Answers the size query, then the data query, as the input's first bytes script them (zeros past
-// its end), and fills the rest of the input: it writes its outputs even when it fails, and only
-// the caller's buffer size is honoured, as the platform does; its two answers need not agree.
+// Answers the size, then the data query as the input's first bytes script them, filling the rest;
+// like the platform it writes outputs even on failure and its two answers need not agree.
 struct Scripted final : RegistryBackend {
   explicit Scripted(const std::string& in) : bytes(in.substr(std::min(in.size(), sizeof s))) {
     std::memcpy(&s, in.data(), std::min(in.size(), sizeof s));
@@ -53,8 +52,7 @@ struct Scripted final : RegistryBackend {
   int queries = 0;
 };
 
-// QueryValue uses only the key it opened, never reads past what it was given, and returns a value
-// only when it could decode one: a text up to its first NUL, or a number of exactly four bytes.
+// Only the key opened, no read past the input, a value only when decoded (text or 4-byte number).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Scripted r({reinterpret_cast<const char*>(data), size});
   ReadOutcome outcome = ReadOutcome::kValue;

@@ -8,8 +8,7 @@
 
 using namespace quillmar;
 
-// SaveValue stores a text as REG_DWORD exactly when it is a decimal integer that fits 32 bits,
-// and otherwise as the text trimmed of blanks and ended by one NUL.
+// A decimal integer fitting 32 bits is stored as REG_DWORD, anything else as trimmed text + NUL.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   MemoryRegistry registry;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "logoff/Form5.h"
 #include "tests/support/HeadlessHost.h"
 

@@ -7,9 +7,8 @@
 namespace quillmar::test {
 namespace {
 
-// Feature, item, Settings' other boxes and RecentDocuments; then NoActiveDesktop,
-// NoSetActiveDesktop, NoRecentDocsHistory, ClearRecentDocsOnExit, the item and Settings after
-// Apply.
+// Feature, item, Settings' others, RecentDocuments; then NoActiveDesktop, NoSetActiveDesktop,
+// NoRecentDocsHistory, ClearRecentDocsOnExit, the item and Settings after Apply.
 TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
   const std::pair<const char*, const char*> cases[] = {
       {"110", "#1 #1 #1 #1 0 0"}, {"111", "#1 #1 #0 #0 0 1"}, {"100", "#1 #1 #1 #1 0 0"},

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "tests/support/HeadlessHost.h"
 
 namespace quillmar::test {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sstream>
 
 #include "tests/support/HeadlessHost.h"
