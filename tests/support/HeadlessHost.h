@@ -75,8 +75,7 @@ inline void Store(RegistryBackend& registry, RegHandle root, const std::string& 
   registry.CloseKey(key);
 }
 
-// Records each armed call (Open, Close, Read, Write, Delete) and refuses the Nth, or all from
-// the Nth on, leaving outputs alone; a refused close still releases the key.
+// Records each armed call and refuses the Nth, or all from it on; a refused close still closes.
 class FaultyRegistry final : public RegistryBackend {
  public:
   struct Call {
