@@ -139,9 +139,8 @@ const std::pair<Raw, std::string> kBad[] = {
     {{0x1234, std::string("1\0", 2)}, ""},
 };
 
-// Every value the program reads (one typed URL for all) in each bad form, then a load and an
-// untouched Apply, and for the bitmap type one that turns thumbnails on: all else ends as with the
-// text the form reads as, except that an unreadable type is left alone.
+// Each value read (url2 for the URLs) in each bad form, load, untouched Apply (thumbnails on too
+// for the type): the rest ends as with what it reads as; an unreadable type is left alone.
 TEST(BadData, BehavesAsWhatItReadsAs) {
   std::set<std::string> done;
   Program::ForEachLocation([&](const Row& row, const std::string& name) {
