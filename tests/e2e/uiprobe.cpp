@@ -1,5 +1,4 @@
-// Reads the program's windows from outside, as a screen reader would: only through the names
-// and states that the standard controls report to any other program. One JSON object a line.
+// Reads the windows from outside, only through what standard controls report: JSON, a line each.
 #include <windows.h>
 
 #include <commctrl.h>

@@ -10,8 +10,7 @@ using namespace quillmar;
 
 const std::int32_t kCodes[] = {kSuccess, kFileNotFound, kAccessDenied, kInvalidHandle, kMoreData};
 
-// Answers the size, then the data query as the input's first bytes script them, filling the rest;
-// like the platform it writes outputs even on failure and its two answers need not agree.
+// Answers as the input scripts it, writing outputs even on failure; the two answers may disagree.
 struct Scripted final : RegistryBackend {
   explicit Scripted(const std::string& in) : bytes(in.substr(std::min(in.size(), sizeof s))) {
     std::memcpy(&s, in.data(), std::min(in.size(), sizeof s));

@@ -7,8 +7,7 @@
 namespace quillmar::test {
 namespace {
 
-// Feature, item, Settings' others, RecentDocuments; then NoActiveDesktop, NoSetActiveDesktop,
-// NoRecentDocsHistory, ClearRecentDocsOnExit, the item and Settings after Apply.
+// Feature, item, other Settings boxes, Recent; then the four values, the item, Settings after Apply.
 TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
   const std::pair<const char*, const char*> cases[] = {
       {"110", "#1 #1 #1 #1 0 0"}, {"111", "#1 #1 #0 #0 0 1"}, {"100", "#1 #1 #1 #1 0 0"},

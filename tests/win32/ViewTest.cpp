@@ -3,15 +3,9 @@
 
 #include <commctrl.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "app/Start.h"
 #include "registry/MemoryRegistry.h"
-#include "registry/Module1.h"
 #include "tweak/Form4.h"
-#include "ui/Forms.h"
 #include "win32/Fonts.h"
 #include "win32/Win32Host.h"
 
