@@ -7,7 +7,7 @@
 namespace quillmar::test {
 namespace {
 
-// Feature, item, other Settings boxes, Recent; then the four values, the item, Settings after Apply.
+// Feature, item, Settings' others, Recent; then the four values, the item, Settings after.
 TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
   const std::pair<const char*, const char*> cases[] = {
       {"110", "#1 #1 #1 #1 0 0"}, {"111", "#1 #1 #0 #0 0 1"}, {"100", "#1 #1 #1 #1 0 0"},
