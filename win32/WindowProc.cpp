@@ -48,10 +48,11 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       Layout(reinterpret_cast<const RECT*>(lparam));
       InvalidateRect(self, nullptr, TRUE);
       return 0;
-    case kCreatePage:
-      // One page a message: the window answers in between.
+    case WM_TIMER:
+      if (wparam != kPageTimer) break;
+      // One page a tick: the window answers in between.
       if (!pending_pages_.empty()) CreatePage(pending_pages_.front());
-      if (!pending_pages_.empty()) PostMessageW(self, kCreatePage, 0, 0);
+      if (pending_pages_.empty()) KillTimer(self, kPageTimer);
       return 0;
     case kRunCheck:
       // A check whose box lost the focus to another program waits until the user is back.

@@ -58,8 +58,9 @@ bool WindowView::Create() {
   dpi_ = WindowDpi(hwnd_.get());
   fonts_ = std::make_unique<FontSet>(dpi_);
 
-  CreateChildren(nullptr, ui::kNoColour);
+  // Sized while still empty: resizing it afterwards would cost every control a round of messages.
   PlaceWindow(nullptr);
+  CreateChildren(nullptr, ui::kNoColour);
   return true;
 }
 
@@ -151,11 +152,14 @@ void WindowView::Show(HWND owner) {
   if (owner != nullptr)
     SetWindowLongPtrW(hwnd_.get(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
   saved_focus_ = FirstFocus();
-  ShowWindow(hwnd_.get(), SW_SHOW);
+  // Shown as a dialog is: the controls are erased and painted together once the message loop
+  // runs, not erased one by one here and painted again, and input waiting by then goes first.
+  SetWindowPos(hwnd_.get(), nullptr, 0, 0, 0, 0,
+               SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_DEFERERASE);
   SetForegroundWindow(hwnd_.get());
   if (saved_focus_ != nullptr && GetActiveWindow() == hwnd_.get()) ::SetFocus(saved_focus_);
-  UpdateWindow(hwnd_.get());
-  if (!pending_pages_.empty()) PostMessageW(hwnd_.get(), kCreatePage, 0, 0);
+  // A timer comes after the paint, so the hidden pages never hold up the first one.
+  if (!pending_pages_.empty()) SetTimer(hwnd_.get(), kPageTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void WindowView::Focus(const ui::Control& control) {

@@ -55,8 +55,8 @@ class WindowView final : public ViewContext {
  private:
   // Posted when a text box lost the focus, so that its check runs once the focus has settled.
   static constexpr UINT kRunCheck = WM_APP + 1;
-  // Posted once the window is up: creates the controls of the next page out of sight.
-  static constexpr UINT kCreatePage = WM_APP + 2;
+  // Ticks once the window is up and painted: creates the controls of the next page out of sight.
+  static constexpr UINT_PTR kPageTimer = 1;
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
