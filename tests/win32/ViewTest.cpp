@@ -91,16 +91,14 @@ TEST_F(ViewTest, PagesListRefusalsMessagesAndThePromptOnScreen) {
   form.TabStrip1.Select(3);
   EXPECT_EQ(std::pair(on_a_page(L"ListBox"), on_a_page(TRACKBAR_CLASSW)), std::pair(true, false));
   Open("Form4").Show(nullptr);
-  for (int tick = 0; tick < 100 && !on_a_page(TRACKBAR_CLASSW); ++tick) {  // a page a tick
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
-  }
+  for (int tick = 0; tick < 100 && !on_a_page(TRACKBAR_CLASSW); ++tick)  // a page a tick
+    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0)
+      for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
   EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
   HWND list = Control("Form4", "List1");  // item by item, even where two texts are the same
   for (const char* item : {"a", "b", "c", "b"}) form.List1.AddItem(item);
   form.List1.SetListIndex(3);
-  form.List1.RemoveItem(1);
-  form.List1.RemoveItem(0);
+  for (int i : {1, 0}) form.List1.RemoveItem(i);
   wchar_t shown[8] = {};  // one letter an item
   for (int i = 0; i < SendMessageW(list, LB_GETCOUNT, 0, 0); ++i)
     SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(shown + i));
