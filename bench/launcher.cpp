@@ -6,7 +6,7 @@
 // URLS: the typed URLs to store before each start, or - to leave the registry alone; ACTIONS:
 // none or list. Runs the programs in turn, RUNS rounds after one unreported warm-up
 // round, and prints one JSON object a line: {"name":..., "reads_ms":..., "visible_ms":...,
-// "ready_ms":..., "peak_kib":..., "select_ms":..., "delete_ms":...}: reads_ms the
+// "ready_ms":..., "painted_ms":..., "peak_kib":..., "select_ms":..., "delete_ms":...}: reads_ms the
 // bare advapi32 reads of the stored URLs just before the start, each action the median of its
 // repetitions in that run, -1 where not done.
 #include <windows.h>
@@ -207,6 +207,9 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
     const double ready = clock.Ms();
+    // Idle once its first paint is done: the paint waits until no input is left.
+    WaitForInputIdle(process.hProcess, 10000);
+    const double painted = clock.Ms();
     Sleep(settle_ms);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
@@ -215,10 +218,11 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
     if (target.actions == "list") DriveList(search.found, actions);
     if (ok && report)
       std::printf(
-          "{\"name\":\"%s\",\"reads_ms\":%.3f,\"visible_ms\":%.3f,\"ready_ms\":%.3f,\"peak_kib\":%"
+          "{\"name\":\"%s\",\"reads_ms\":%.3f,\"visible_ms\":%.3f,\"ready_ms\":%.3f,\"painted_ms\":"
+          "%.3f,\"peak_kib\":%"
           "llu,"
           "\"select_ms\":%.3f,\"delete_ms\":%.3f}\n",
-          target.name.c_str(), reads, visible, ready,
+          target.name.c_str(), reads, visible, ready, painted,
           static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024), actions.select,
           actions.remove);
     PostMessageA(search.found, WM_CLOSE, 0, 0);
