@@ -218,10 +218,8 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
     if (target.actions == "list") DriveList(search.found, actions);
     if (ok && report)
       std::printf(
-          "{\"name\":\"%s\",\"reads_ms\":%.3f,\"visible_ms\":%.3f,\"ready_ms\":%.3f,\"painted_ms\":"
-          "%.3f,\"peak_kib\":%"
-          "llu,"
-          "\"select_ms\":%.3f,\"delete_ms\":%.3f}\n",
+          "{\"name\":\"%s\",\"reads_ms\":%.3f,\"visible_ms\":%.3f,\"ready_ms\":%.3f,"
+          "\"painted_ms\":%.3f,\"peak_kib\":%llu,\"select_ms\":%.3f,\"delete_ms\":%.3f}\n",
           target.name.c_str(), reads, visible, ready, painted,
           static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024), actions.select,
           actions.remove);
