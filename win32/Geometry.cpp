@@ -51,6 +51,25 @@ SIZE OuterSize(int width, int height, DWORD style, DWORD ex_style, int dpi) {
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+HMONITOR StartMonitor() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  GetStartupInfoW(&startup);
+  if ((startup.dwFlags & STARTF_USEPOSITION) != 0)
+    return MonitorFromPoint({static_cast<LONG>(startup.dwX), static_cast<LONG>(startup.dwY)},
+                            MONITOR_DEFAULTTOPRIMARY);
+  // The shell names the monitor it was used on in place of the output handle, as it does for
+  // every program whose first window opens where the system chooses.
+  constexpr DWORD kMonitorNamed = 0x400;
+  if ((startup.dwFlags & (kMonitorNamed | STARTF_USESTDHANDLES)) == kMonitorNamed) {
+    const auto named = static_cast<HMONITOR>(startup.hStdOutput);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(named, &info)) return named;
+  }
+  return MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+}
+
 POINT Centred(const RECT& area, SIZE size) {
   const LONG x = area.left + (area.right - area.left - size.cx) / 2;
   const LONG y = area.top + (area.bottom - area.top - size.cy) / 2;

@@ -18,6 +18,8 @@ RECT ToPixels(const ui::Rect& twips, int dpi);
 int WindowDpi(HWND hwnd);
 // The outer size of a window whose client area is width x height pixels.
 SIZE OuterSize(int width, int height, DWORD style, DWORD ex_style, int dpi);
+// The monitor the program's windows open on: the one its starter named, else the primary one.
+HMONITOR StartMonitor();
 // The top-left corner that centres a size in an area, never left of or above it.
 POINT Centred(const RECT& area, SIZE size);
 

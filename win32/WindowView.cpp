@@ -50,16 +50,21 @@ bool WindowView::Create() {
   }();
   if (!registered) return false;
 
-  const ui::WindowSpec& spec = model_.spec();
-  hwnd_.reset(CreateWindowExW(0, kWindowClass, Widen(std::string(spec.caption)).c_str(), kStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance_,
-                              this));
+  // Created where it stays, at the DPI it most likely has there: placing it afterwards would
+  // cost a round of messages, and every control another once they are in.
+  dpi_ = WindowDpi(nullptr);
+  const RECT place = Placement(StartMonitor(), nullptr);
+  hwnd_.reset(CreateWindowExW(0, kWindowClass, Widen(std::string(model_.spec().caption)).c_str(),
+                              kStyle, place.left, place.top, place.right - place.left,
+                              place.bottom - place.top, nullptr, nullptr, instance_, this));
   if (!hwnd_) return false;
-  dpi_ = WindowDpi(hwnd_.get());
+  if (const int dpi = WindowDpi(hwnd_.get()); dpi != dpi_) {
+    dpi_ = dpi;
+    PlaceWindow(nullptr);
+  } else {
+    FitClient();
+  }
   fonts_ = std::make_unique<FontSet>(dpi_);
-
-  // Sized while still empty: resizing it afterwards would cost every control a round of messages.
-  PlaceWindow(nullptr);
   CreateChildren(nullptr, ui::kNoColour);
   return true;
 }
@@ -115,30 +120,42 @@ void WindowView::Layout(const RECT* suggested) {
   PlaceWindow(suggested);
 }
 
-void WindowView::PlaceWindow(const RECT* suggested) {
+RECT WindowView::Placement(HMONITOR monitor, const RECT* suggested) const {
   const ui::WindowSpec& spec = model_.spec();
-  const int width = TwipsToPixels(spec.client_width, dpi_);
-  const int height = TwipsToPixels(spec.client_height, dpi_);
-  const SIZE outer = OuterSize(width, height, kStyle, 0, dpi_);
+  const SIZE outer = OuterSize(TwipsToPixels(spec.client_width, dpi_),
+                               TwipsToPixels(spec.client_height, dpi_), kStyle, 0, dpi_);
   POINT at{};
   if (suggested != nullptr) {
     at = {suggested->left, suggested->top};
   } else {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(hwnd_.get(), MONITOR_DEFAULTTOPRIMARY), &monitor);
-    at = Centred(monitor.rcWork, outer);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    at = Centred(info.rcWork, outer);
   }
-  SetWindowPos(hwnd_.get(), nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  return {at.x, at.y, at.x + outer.cx, at.y + outer.cy};
+}
+
+void WindowView::PlaceWindow(const RECT* suggested) {
+  const RECT r = Placement(MonitorFromWindow(hwnd_.get(), MONITOR_DEFAULTTOPRIMARY), suggested);
+  SetWindowPos(hwnd_.get(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClient();
+}
+
+void WindowView::FitClient() {
   // Where the frame is drawn at another DPI than the one asked about, the client area still
   // comes out exact.
+  const ui::WindowSpec& spec = model_.spec();
   RECT client;
+  RECT outer;
   GetClientRect(hwnd_.get(), &client);
-  const int dx = width - client.right;
-  const int dy = height - client.bottom;
+  GetWindowRect(hwnd_.get(), &outer);
+  const int dx = TwipsToPixels(spec.client_width, dpi_) - client.right;
+  const int dy = TwipsToPixels(spec.client_height, dpi_) - client.bottom;
   if (dx != 0 || dy != 0)
-    SetWindowPos(hwnd_.get(), nullptr, 0, 0, outer.cx + dx, outer.cy + dy,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    SetWindowPos(hwnd_.get(), nullptr, 0, 0, outer.right - outer.left + dx,
+                 outer.bottom - outer.top + dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
 }
 
 HWND WindowView::FirstFocus() const {

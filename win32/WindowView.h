@@ -72,7 +72,11 @@ class WindowView final : public ViewContext {
   // Creates the controls of a page whose creation was put off, if it still is.
   void CreatePage(ControlView* page);
   void Layout(const RECT* suggested);
+  // The window's outer rectangle at dpi_: at suggested's corner, else centred on the monitor.
+  RECT Placement(HMONITOR monitor, const RECT* suggested) const;
   void PlaceWindow(const RECT* suggested);
+  // Resizes the window where its client area came out other than the layout's.
+  void FitClient();
   ControlView* Find(HWND hwnd) const;
   ControlView* Find(const ui::Control& control) const;
   ControlView* Find(std::string_view name) const;
