@@ -10,13 +10,12 @@ COLORREF ToColorRef(ui::Colour colour) {
   return RGB(colour >> 16 & 0xFF, colour >> 8 & 0xFF, colour & 0xFF);
 }
 
-bool ControlView::Create(HWND parent, int id, ui::Colour parent_back, DWORD group) {
+bool ControlView::Create(HWND parent, int id, ui::Colour parent_back, DWORD style) {
   parent_back_ = parent_back;
   ClassStyle c = ClassStyleFor(spec());
   c.style &= ~static_cast<DWORD>(WS_DISABLED);
   if (!model_.enabled()) c.style |= WS_DISABLED;
-  if (model_.visible()) c.style |= WS_VISIBLE;
-  c.style |= group;
+  c.style |= style;
   // Created where it stays: moving it afterwards costs every control a round of messages.
   const RECT r = ToPixels(spec().rect, context_.dpi());
   hwnd_.reset(CreateWindowExW(c.ex_style, c.class_name, Widen(model_.caption()).c_str(), c.style,
@@ -28,8 +27,6 @@ bool ControlView::Create(HWND parent, int id, ui::Colour parent_back, DWORD grou
                FALSE);
   AfterCreate();
   if (spec().autosize) Layout();
-  Sync();
-  model_.SetMirror([this] { Sync(); });
   return true;
 }
 

@@ -36,10 +36,10 @@ class ControlView {
   ControlView& operator=(const ControlView&) = delete;
   virtual ~ControlView() = default;
 
-  // Creates the window at its place with its font. parent_back: the parent's background,
-  // kNoColour for the system's face colour; group: WS_GROUP and WS_TABSTOP as its place in the
-  // tab order wants them.
-  bool Create(HWND parent, int id, ui::Colour parent_back, DWORD group);
+  // Creates the window at its place with its font; Sync brings it up to the model's state.
+  // parent_back: the parent's background, kNoColour for the system's face colour; style:
+  // WS_VISIBLE, and WS_GROUP and WS_TABSTOP as its place in the tab order wants them.
+  bool Create(HWND parent, int id, ui::Colour parent_back, DWORD style);
   // Stops mirroring; the model may be discarded afterwards.
   void Detach() { model_.SetMirror(nullptr); }
   void Destroy() { hwnd_.reset(); }

@@ -51,7 +51,7 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_TIMER:
       if (wparam != kPageTimer) break;
       // One page a tick: the window answers in between.
-      if (!pending_pages_.empty()) CreatePage(pending_pages_.front());
+      if (!pending_pages_.empty()) CreatePage(pending_pages_.front().view);
       if (pending_pages_.empty()) KillTimer(self, kPageTimer);
       return 0;
     case kRunCheck:

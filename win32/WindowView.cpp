@@ -85,33 +85,41 @@ void WindowView::CreateChildren(ControlView* parent, ui::Colour parent_back) {
   HWND parent_hwnd = parent != nullptr ? parent->hwnd() : hwnd_.get();
   bool after_option = false;
   for (const std::size_t i : children) {
+    ui::Control& model = *all[i];
+    const ui::Kind kind = model.kind();
     // Each option group starts a tab stop; every other control is a group of its own.
-    const bool option = all[i]->kind() == ui::Kind::kOptionButton;
+    const bool option = kind == ui::Kind::kOptionButton;
     const DWORD group = option && after_option ? 0 : option ? WS_GROUP | WS_TABSTOP : WS_GROUP;
     after_option = option;
-    auto view = MakeControlView(*all[i], *this);
-    const ui::Kind kind = view->spec().kind;
+    const int id = kFirstId + static_cast<int>(i);
+    const bool page = kind == ui::Kind::kFrame || kind == ui::Kind::kPanel;
+    // A page out of sight gets its window and controls once the window is up, or when shown.
+    const bool later = page && parent == nullptr && !model.visible();
+    auto view = MakeControlView(model, *this);
     // A window fewer for each picture: its parent draws it.
     if (kind == ui::Kind::kImage) {
       const auto& image = static_cast<const ImageView&>(*view);
       if (parent != nullptr) static_cast<ContainerView*>(parent)->AddPicture(image);
       if (parent == nullptr) own_pictures_.push_back(&image);
-    } else if (!view->Create(parent_hwnd, kFirstId + static_cast<int>(i), parent_back, group)) {
+    } else if (!later && !view->Create(parent_hwnd, id, parent_back,
+                                       group | (model.visible() ? WS_VISIBLE : 0))) {
       continue;
     }
     controls_.push_back(std::move(view));
     ControlView* created = controls_.back().get();
-    if (kind != ui::Kind::kFrame && kind != ui::Kind::kPanel) continue;
-    // A page out of sight gets its controls once the window is up, or as soon as it is shown.
-    if (parent == nullptr && !created->model().visible()) {
-      pending_pages_.push_back(created);
-      created->model().SetMirror([this, created] {
+    if (parent == nullptr) top_level_.push_back(created);
+    if (later) {
+      pending_pages_.push_back({created, id, group});
+      model.SetMirror([this, created] {
         CreatePage(created);
         created->Sync();
       });
-    } else {
-      CreateChildren(created, created->spec().back);
+      continue;
     }
+    if (kind == ui::Kind::kImage) continue;
+    created->Sync();
+    model.SetMirror([created] { created->Sync(); });
+    if (page) CreateChildren(created, created->spec().back);
   }
 }
 
@@ -206,10 +214,24 @@ void WindowView::CheckWhenSettled() {
 }
 
 void WindowView::CreatePage(ControlView* page) {
-  const auto it = std::find(pending_pages_.begin(), pending_pages_.end(), page);
+  const auto it = std::find_if(pending_pages_.begin(), pending_pages_.end(),
+                               [page](const PendingPage& p) { return p.view == page; });
   if (it == pending_pages_.end()) return;
+  const PendingPage pending = *it;
   pending_pages_.erase(it);
+  // Hidden until its controls are in, then stacked, and so tabbed, below the sibling before it.
+  if (!page->Create(hwnd_.get(), pending.id, ui::kNoColour, pending.group)) return;
+  SetWindowPos(page->hwnd(), Above(*page), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   CreateChildren(page, page->spec().back);
+}
+
+HWND WindowView::Above(const ControlView& view) const {
+  HWND above = HWND_TOP;
+  for (const ControlView* sibling : top_level_) {
+    if (sibling == &view) break;
+    if (sibling->hwnd() != nullptr) above = sibling->hwnd();
+  }
+  return above;
 }
 
 void WindowView::PaintPictures() {
@@ -241,7 +263,7 @@ ControlView* WindowView::Find(std::string_view name) const {
 }
 
 HWND WindowView::Handle(std::string_view name) {
-  while (!pending_pages_.empty()) CreatePage(pending_pages_.front());
+  while (!pending_pages_.empty()) CreatePage(pending_pages_.front().view);
   ControlView* view = Find(name);
   return view != nullptr ? view->hwnd() : nullptr;
 }

@@ -69,8 +69,17 @@ class WindowView final : public ViewContext {
   void CreateChildren(ControlView* parent, ui::Colour parent_back);
   // Draws the pictures that lie on the window itself.
   void PaintPictures();
-  // Creates the controls of a page whose creation was put off, if it still is.
+  // A page of the window's own whose window and controls are put off until it is needed.
+  struct PendingPage {
+    ControlView* view;
+    int id;
+    DWORD group;
+  };
+
+  // Creates a page whose creation was put off, with its controls, if it still is.
   void CreatePage(ControlView* page);
+  // The window that a child of the window's own comes below: the one before it that exists.
+  HWND Above(const ControlView& view) const;
   void Layout(const RECT* suggested);
   // The window's outer rectangle at dpi_: at suggested's corner, else centred on the monitor.
   RECT Placement(HMONITOR monitor, const RECT* suggested) const;
@@ -90,7 +99,9 @@ class WindowView final : public ViewContext {
   std::unique_ptr<FontSet> fonts_;
   std::vector<std::unique_ptr<ControlView>> controls_;
   std::vector<const ImageView*> own_pictures_;
-  std::vector<ControlView*> pending_pages_;
+  // The window's own children in stacking order, pictures and pages not yet created among them.
+  std::vector<ControlView*> top_level_;
+  std::vector<PendingPage> pending_pages_;
   std::vector<HWND> disabled_;
   int dpi_ = 96;
   HWND saved_focus_ = nullptr;

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/Start.h"
 #include "registry/MemoryRegistry.h"
 #include "tweak/Form4.h"
@@ -95,6 +97,10 @@ TEST_F(ViewTest, PagesListRefusalsMessagesAndThePromptOnScreen) {
     if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0)
       for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
   EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
+  std::vector<int> stacked;  // pages made late still lie in the table's order, above the tabs
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    stacked.push_back(GetDlgCtrlID(c));
+  EXPECT_TRUE(std::is_sorted(stacked.begin(), stacked.end()));
   HWND list = Control("Form4", "List1");  // item by item, even where two texts are the same
   for (const char* item : {"a", "b", "c", "b"}) form.List1.AddItem(item);
   form.List1.SetListIndex(3);
