@@ -6,6 +6,7 @@ namespace quillmar::win32 {
 namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetDpiForSystemFn = UINT(WINAPI*)();
 using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
 // Looked up at run time: older systems lack the per-monitor DPI calls.
@@ -31,10 +32,10 @@ RECT ToPixels(const ui::Rect& twips, int dpi) {
 
 int WindowDpi(HWND hwnd) {
   static const auto get_dpi = User32<GetDpiForWindowFn>("GetDpiForWindow");
-  if (get_dpi != nullptr && hwnd != nullptr) {
-    const UINT dpi = get_dpi(hwnd);
-    if (dpi != 0) return static_cast<int>(dpi);
-  }
+  static const auto system_dpi = User32<GetDpiForSystemFn>("GetDpiForSystem");
+  const UINT known = hwnd == nullptr ? (system_dpi != nullptr ? system_dpi() : 0)
+                                     : (get_dpi != nullptr ? get_dpi(hwnd) : 0);
+  if (known != 0) return static_cast<int>(known);
   HDC screen = GetDC(nullptr);
   const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
   if (screen != nullptr) ReleaseDC(nullptr, screen);

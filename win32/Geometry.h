@@ -14,7 +14,7 @@ int TwipsToPixels(int twips, int dpi);
 // A layout rectangle (left, top, width, height in twips) as a pixel RECT.
 RECT ToPixels(const ui::Rect& twips, int dpi);
 
-// The DPI a window is drawn at; 96 where the system cannot tell.
+// The DPI a window is drawn at, the system's for none; 96 where the system cannot tell.
 int WindowDpi(HWND hwnd);
 // The outer size of a window whose client area is width x height pixels.
 SIZE OuterSize(int width, int height, DWORD style, DWORD ex_style, int dpi);
