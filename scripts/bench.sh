@@ -14,7 +14,8 @@ raw="$root/build/bench-raw"
 source "$here/wine-env.sh"
 source "$here/xvfb.sh"
 
-for exe in win32/quillmar.exe bench/minimal_window.exe bench/launcher.exe bench/registry_bench.exe; do
+for exe in win32/quillmar.exe bench/minimal_window.exe bench/bare_window.exe bench/launcher.exe \
+  bench/registry_bench.exe; do
   [ -f "$build/$exe" ] || { echo "Missing $build/$exe: run make windows first." >&2; exit 1; }
 done
 mkdir -p "$raw"
@@ -31,12 +32,15 @@ windows_path() { echo "Z:${1//\//\\}"; }
 
 quillmar=$(windows_path "$build/win32/quillmar.exe")
 minimal=$(windows_path "$build/bench/minimal_window.exe")
+bare=$(windows_path "$build/bench/bare_window.exe")
 # Start-up first, while the registry holds nothing else of the program's: with no typed URLs
-# and with 2,000, beside the empty window; the list's selection and "Delete" with 20 and 2,000.
+# and with 2,000, beside the empty window and the bare windows of the first page; the list's
+# selection and "Delete" with 20 and 2,000.
 echo "Start-up, memory and the URL list: $runs runs of each program, taken in turn ..."
 wine "$build/bench/launcher.exe" "$runs" 300 \
   Quillmar "$quillmar" Quillmar 0 none \
   Minimal "$minimal" Minimal - none \
+  Bare "$bare" Quillmar - none \
   Quillmar20 "$quillmar" Quillmar 20 list \
   Quillmar2000 "$quillmar" Quillmar 2000 list >"$raw/startup.jsonl"
 echo "Load and Apply, also through the window, against the bare advapi32 calls ..."
