@@ -16,6 +16,7 @@ class Form5 final : public ui::Window {
 
   void Form_Load() override;
   ui::Control* InitialFocus() override { return &cmdLogoff; }
+  bool ClosesOnEscape() const override { return true; }
   // Stores the choice, requests the log-off whatever the choice, and closes.
   void cmdLogoff_Click();
   // Stores the choice, selects its twin in the tweak window, and closes without logging off.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "registry/Module1.h"
 #include "ui/Forms.h"
 #include "ui/Window.h"
@@ -14,6 +16,8 @@ class Form4 final : public ui::Window {
 
   // Form4Load.cpp: reading the current settings.
   void Form_Load() override;
+  // What the control's setting writes where (SettingTips.cpp).
+  std::string ToolTip(const ui::Control& control) const override;
   // Form4Apply.cpp: writing them back.
   void BtnApply_Click();
 

@@ -96,4 +96,9 @@ void TabStrip::Select(int index) {
   Fire(OnClick);
 }
 
+void TabStrip::ClickNeighbour(int step) {
+  const int count = TabCount();
+  if (count > 0) Click(((selected_ - 1 + step) % count + count) % count + 1);
+}
+
 }  // namespace quillmar::ui

@@ -126,6 +126,8 @@ class TabStrip : public Control {
   void Click(int index) {
     if (MayAct()) Select(index);
   }
+  // A click on the tab `step` places on, round from the last to the first and back.
+  void ClickNeighbour(int step);
   std::function<void()> OnClick;
 
  private:

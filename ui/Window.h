@@ -29,6 +29,10 @@ class Window {
   virtual void Form_Load() {}
   // The focus the window gives when it is first shown; nullptr for the first in tab order.
   virtual Control* InitialFocus() { return nullptr; }
+  // The text shown when the pointer rests on the control; empty for none.
+  virtual std::string ToolTip(const Control&) const { return {}; }
+  // Whether Esc closes the window as its close box does.
+  virtual bool ClosesOnEscape() const { return false; }
 
   // The gate of every user action: a focus-lost check still due runs first, and the action is
   // refused when that check asked for the focus, and while a check is running (its message is

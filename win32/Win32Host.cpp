@@ -109,7 +109,8 @@ bool Win32Host::PreTranslate(MSG& message) {
   HWND active = GetActiveWindow();
   if (active == nullptr) return false;
   for (const auto& view : open_)
-    if (view->hwnd() == active) return IsDialogMessageW(active, &message) != FALSE;
+    if (view->hwnd() == active)
+      return view->PageShortcut(message) || IsDialogMessageW(active, &message) != FALSE;
   return false;
 }
 

@@ -30,6 +30,10 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ACTIVATE:
       if (OnActivate(wparam)) return 0;
       break;
+    case WM_COMMAND:
+      // What no control sent: the dialog manager's Enter and Esc.
+      if (lparam == 0) OnDialogKey(LOWORD(wparam));
+      return 0;
     case WM_CLOSE:
       if (close_requested_) close_requested_();
       return 0;
@@ -45,6 +49,7 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DPICHANGED:
       dpi_ = HIWORD(wparam);
       fonts_ = std::make_unique<FontSet>(dpi_);
+      if (tips_) tips_->Scale(dpi_, Font(false));
       Layout(reinterpret_cast<const RECT*>(lparam));
       InvalidateRect(self, nullptr, TRUE);
       return 0;
@@ -52,7 +57,10 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam != kPageTimer) break;
       // One page a tick: the window answers in between.
       if (!pending_pages_.empty()) CreatePage(pending_pages_.front().view);
-      if (pending_pages_.empty()) KillTimer(self, kPageTimer);
+      if (pending_pages_.empty()) {
+        KillTimer(self, kPageTimer);
+        AddTips();
+      }
       return 0;
     case kRunCheck:
       // A check whose box lost the focus to another program waits until the user is back.
@@ -131,6 +139,7 @@ bool WindowView::OnActivate(WPARAM wparam) {
 
 void WindowView::OnDestroyed() {
   hwnd_.release();
+  if (tips_) tips_->Forget();
   for (const auto& view : controls_) view->Forget();
   if (destroying_ || destroyed_) return;
   // Taken down from outside: the model window is closed as by its close box.

@@ -27,6 +27,7 @@ WindowView::WindowView(ui::Window& model, HINSTANCE instance, PictureCache& pict
 WindowView::~WindowView() {
   destroying_ = true;
   detached_ = true;
+  tips_.reset();
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Destroy();
   hwnd_.reset();
 }
@@ -184,7 +185,11 @@ void WindowView::Show(HWND owner) {
   SetForegroundWindow(hwnd_.get());
   if (saved_focus_ != nullptr && GetActiveWindow() == hwnd_.get()) ::SetFocus(saved_focus_);
   // A timer comes after the paint, so the hidden pages never hold up the first one.
-  if (!pending_pages_.empty()) SetTimer(hwnd_.get(), kPageTimer, USER_TIMER_MINIMUM, nullptr);
+  if (!pending_pages_.empty()) {
+    SetTimer(hwnd_.get(), kPageTimer, USER_TIMER_MINIMUM, nullptr);
+  } else {
+    AddTips();
+  }
 }
 
 void WindowView::Focus(const ui::Control& control) {
@@ -203,6 +208,7 @@ void WindowView::Destroy() {
   for (HWND h : disabled_)
     if (IsWindow(h)) EnableWindow(h, TRUE);
   disabled_.clear();
+  tips_.reset();
   for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->Destroy();
   hwnd_.reset();
   pending_pages_.clear();

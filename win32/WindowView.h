@@ -13,6 +13,7 @@
 #include "win32/Fonts.h"
 #include "win32/Handles.h"
 #include "win32/Pictures.h"
+#include "win32/ToolTips.h"
 
 namespace quillmar::win32 {
 
@@ -41,6 +42,9 @@ class WindowView final : public ViewContext {
   // Stops mirroring and takes the windows off the screen; the model may then be discarded.
   void Destroy();
   bool destroyed() const { return destroyed_; }
+  // Ctrl+Tab, Ctrl+PgDn and their reverses with Shift or PgUp: the next or previous page, as a
+  // click on its tab; true when the key was one of them.
+  bool PageShortcut(const MSG& message);
 
   HWND hwnd() const { return hwnd_.get(); }
   // The window of a control by its name, its page created first; null when there is none.
@@ -61,6 +65,9 @@ class WindowView final : public ViewContext {
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   bool Reflect(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  // Enter and Esc as the dialog manager reports them, with no control of those ids: Enter
+  // presses the focused button, and Esc is the close box where the window wants it.
+  void OnDialogKey(WORD id);
   // Keeps the focused control over a deactivation; true when it put the focus back.
   bool OnActivate(WPARAM wparam);
   void OnDestroyed();
@@ -90,6 +97,10 @@ class WindowView final : public ViewContext {
   ControlView* Find(const ui::Control& control) const;
   ControlView* Find(std::string_view name) const;
   HWND FirstFocus() const;
+  // Where the focus goes in a page just shown: its first control that takes it.
+  HWND FirstFocusIn(HWND page) const;
+  // Gives each control with a text its tooltip, once every page exists.
+  void AddTips();
 
   ui::Window& model_;
   HINSTANCE instance_;
@@ -103,6 +114,7 @@ class WindowView final : public ViewContext {
   std::vector<ControlView*> top_level_;
   std::vector<PendingPage> pending_pages_;
   std::vector<HWND> disabled_;
+  std::unique_ptr<ToolTips> tips_;
   int dpi_ = 96;
   HWND saved_focus_ = nullptr;
   bool detached_ = false;

@@ -1,6 +1,6 @@
 """What only real windows show: clicks, focus, the registry, message boxes, log-off, 9x mode."""
 
-from harness import Scenario
+from harness import PROGRAM_KEY, Scenario
 
 
 class StartUp(Scenario):
@@ -55,3 +55,61 @@ class Win98(Scenario):
         self.open_tweak()
         for caption, enabled in [(" Help", 0), ("My documents", 0), (" Find", 1)]:
             self.assertEqual(enabled, self.find(caption)["enabled"], caption)
+
+
+class Keyboard(Scenario):
+    def focused(self):
+        return next(c for c in self.wait_active() if c["focus"])
+
+    def test_page_shortcuts_wrap_move_the_focus_wait_for_the_size_check_and_tips_show(self):
+        self.open_tweak()
+        desktop, favorites = "Hide all items on the desktop.", " Favorites"
+        for keys, page, focus in [("ctrl+Tab", 1, desktop), ("ctrl+shift+Tab", 0, favorites),
+                                  ("ctrl+Prior", 3, "Don' t prompt me next time and don' t Log off."),
+                                  ("ctrl+Next", 0, favorites), ("ctrl+Next", 1, desktop)]:
+            self.xdotool("key", keys)
+            self.wait_for(lambda: self.visible("SysTabControl32")["state"] == page, keys)
+            self.assertEqual(focus, self.focused()["text"])
+        self.click(self.visible("Edit"))
+        self.xdotool("key", "ctrl+a", "BackSpace")
+        self.xdotool("type", "--delay", 30, "abc")
+        self.xdotool("key", "ctrl+Tab")
+        self.wait_for(lambda: self.tops("Quillmar 1.0"), "the size check's message")
+        self.xdotool("key", "Return")
+        self.wait_for(lambda: self.focused()["class"] == "Edit", "the focus back in the box")
+        self.assertEqual(1, self.visible("SysTabControl32")["state"])
+        self.xdotool("key", "ctrl+a")
+        self.xdotool("type", "--delay", 30, "32")
+        self.click(self.visible("SysTabControl32"), dx=10, dy=8)
+        self.xdotool("key", "ctrl+Next")  # the tab strip keeps the focus
+        self.wait_for(lambda: self.focused()["class"] == "SysTabControl32"
+                      and self.visible("SysTabControl32")["state"] == 1, "page 2, tabs focused")
+        box = self.find("Hide all items on the desktop.")
+        self.xdotool("mousemove", "--sync", box["rect"][0] + 20, box["rect"][1] + 5)
+        tip = self.wait_for(lambda: next((c for w in self.tops() for c in w
+                                          if c["class"] == "tooltips_class32"), None), "the tip")
+        self.assertIn("\r\nNoDesktop (REG_DWORD): 1 when checked, 0 otherwise", tip["text"])
+
+    def test_esc_is_the_prompts_close_box_and_enter_presses_the_focused_button(self):
+        self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
+        self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", "Prompt")
+        self.start()
+        self.wait_active()
+        for keys, stored in [(["Escape"], "Prompt"), (["shift+Tab", "Return"], "NoPromptNoLogOff"),
+                             (["Return"], None)]:
+            if stored is None:  # Cancel chose for the tweak window too: asked for again
+                self.show_tab(3)
+                self.click(self.find("Prompt me next time whether Log off or not on Apply."))
+            self.click(self.find("Apply"))
+            prompt = self.wait_for(lambda: next((w for w in self.tops() if any(
+                c["text"] == "Log off now" for c in w)), None), "the prompt")
+            if stored is None:  # "Log off now" has the focus
+                self.xdotool("key", *keys)
+                self.app.wait(30)
+                break
+            self.click(next(c for c in prompt if c["text"].endswith("don' t Log off.")))
+            self.xdotool("key", *keys)
+            self.wait_for(lambda: not any(c["text"] == "Log off now" for w in self.tops()
+                                          for c in w), "the prompt to close")
+            self.assertEqual(("REG_SZ", stored), self.reg_query(PROGRAM_KEY, "LogOffBox"))
+            self.assertIsNone(self.app.poll())

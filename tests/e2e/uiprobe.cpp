@@ -40,6 +40,16 @@ void Dump(HWND h, HWND top, HWND focus) {
     Dump(child, top, focus);
 }
 
+// A shown tooltip of the window, as one of its controls: its text is the tip it shows.
+BOOL CALLBACK Tip(HWND h, LPARAM top) {
+  char cls[64] = {};
+  GetClassNameA(h, cls, sizeof cls);
+  if (IsWindowVisible(h) && GetWindow(h, GW_OWNER) == reinterpret_cast<HWND>(top) &&
+      _stricmp(cls, TOOLTIPS_CLASSA) == 0)
+    Dump(h, reinterpret_cast<HWND>(top), nullptr);
+  return TRUE;
+}
+
 BOOL CALLBACK Top(HWND h, LPARAM) {
   wchar_t title[16] = {};
   GetWindowTextW(h, title, 16);
@@ -48,6 +58,7 @@ BOOL CALLBACK Top(HWND h, LPARAM) {
   gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(h, nullptr), &gui);
   Dump(h, h, gui.hwndFocus);
+  EnumWindows(Tip, reinterpret_cast<LPARAM>(h));
   return TRUE;
 }
 

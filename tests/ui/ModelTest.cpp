@@ -63,6 +63,7 @@ const std::tuple<const char*, Act, Act> kActions[] = {
     {"slider drag", [](Gated& g) { g.sld.Scroll(40); }, [](Gated& g) { g.sld.SetValue(40); }},
     {"slider change", [](Gated& g) { g.sld.Change(40); }, nullptr},
     {"tab", [](Gated& g) { g.tabs.Click(2); }, [](Gated& g) { g.tabs.Select(2); }},
+    {"page shortcut", [](Gated& g) { g.tabs.ClickNeighbour(1); }, nullptr},
 };
 
 // A refused check stops every user action, even behind its message; program changes never wait.
@@ -98,6 +99,9 @@ TEST(Controls, HandlersRunOnlyOnARealChange) {
       {[](Gated& g) { g.sld.SetValue(5); }, "000-151"},
       {[](Gated& g) { g.tabs.Select(1); }, "000-151"},
       {[](Gated& g) { g.tabs.Select(3); }, "000-151"},
+      // The page shortcuts wrap round both ways.
+      {[](Gated& g) { g.tabs.ClickNeighbour(-3); }, "100-152"},
+      {[](Gated& g) { g.tabs.Select(2), g.tabs.ClickNeighbour(1); }, "200-151"},
       // The selection stays on the item the user chose while items above or below it go.
       {[](Gated& g) { g.list.SetListIndex(2), g.list.RemoveItem(0); }, "000151"},
       {[](Gated& g) { g.list.SetListIndex(1), g.list.RemoveItem(3); }, "000151"},
