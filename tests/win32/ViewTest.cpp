@@ -141,6 +141,19 @@ TEST_F(ViewTest, PagesListRefusalsMessagesAndThePromptOnScreen) {
   host.exit_windows = [](UINT f, DWORD r) -> BOOL { return asked = {f, r}, TRUE; };
   host.Win32Host::LogOff();
   EXPECT_EQ(asked, std::pair(0u, DWORD{0xFFF}));  // this user only, nothing forced
+  HWND tips = nullptr;  // every setting's tip once the pages are in, as wide as the DPI makes it
+  for (int tick = 0; tick < 100 && !tips; ++tick) {
+    tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+    Sleep(10);
+  }
+  EXPECT_EQ(std::pair(GetWindow(tips, GW_OWNER), SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0)),
+            std::pair(window, LRESULT{32}));
+  RECT suggested{0, 0, 800, 900};
+  for (const auto& [dpi, width] : {std::pair(96, 360), std::pair(192, 720)}) {
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(SendMessageW(tips, TTM_GETMAXTIPWIDTH, 0, 0), width);
+  }
 }
 
 }  // namespace
