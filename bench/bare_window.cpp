@@ -1,6 +1,7 @@
 // The floor of the tweak window's start-up for what it shows: the window and the controls of its
 // first page, created bare from the layout table with the classes, styles and fonts the program
-// gives them, then shown the same way. No registry, no model, no icon, no other page.
+// gives them, then shown the same way. No registry, no model, no icon, no other page; started
+// with the argument "urls", it first reads the stored typed URLs bare, as the load does.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench/BareUrlReads.h"
 #include "tweak/Form4Layout.h"
 #include "win32/ControlClass.h"
 #include "win32/Fonts.h"
@@ -57,10 +59,11 @@ HWND CreateControl(const ui::ControlSpec& spec, HWND parent, int id, int dpi,
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  if (wcscmp(arguments, L"urls") == 0) BareUrlReads();
   if (!Register(instance, L"BareWindow") || !Register(instance, win32::kContainerClass)) return 1;
   const ui::WindowSpec& spec = Form4Layout();
   const int dpi = win32::WindowDpi(nullptr);

@@ -4,11 +4,11 @@
 // send: a selection change and "Delete" in the list. Then it closes the program.
 // Usage: launcher RUNS SETTLE_MS NAME EXE TITLE URLS ACTIONS [NAME EXE TITLE URLS ACTIONS ...]
 // URLS: the typed URLs to store before each start, or - to leave the registry alone; ACTIONS:
-// none or list. Runs the programs in turn, RUNS rounds after one unreported warm-up
-// round, and prints one JSON object a line: {"name":..., "reads_ms":..., "visible_ms":...,
-// "ready_ms":..., "painted_ms":..., "peak_kib":..., "select_ms":..., "delete_ms":...}: reads_ms the
-// bare advapi32 reads of the stored URLs just before the start, each action the median of its
-// repetitions in that run, -1 where not done.
+// none, list, or urls (the program is started with the argument "urls"). Runs the programs in turn,
+// RUNS rounds after one unreported warm-up round, and prints one JSON object a line: {"name":...,
+// "reads_ms":..., "visible_ms":..., "ready_ms":..., "painted_ms":..., "peak_kib":...,
+// "select_ms":..., "delete_ms":...}: reads_ms the bare advapi32 reads of the stored URLs just
+// before the start, each action the median of its repetitions in that run, -1 where not done.
 #include <windows.h>
 
 #include <psapi.h>
@@ -19,9 +19,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/BareUrlReads.h"
+
 namespace {
 
-constexpr char kTypedUrls[] = "Software\\Microsoft\\Internet Explorer\\TypedURLs";
 constexpr int kListRepeats = 5;
 
 struct Target {
@@ -73,7 +74,7 @@ class Clock {
 void StoreUrls(int count) {
   static int stored = 1000000;  // unknown at first: clear generously
   HKEY key = nullptr;
-  if (RegCreateKeyA(HKEY_CURRENT_USER, kTypedUrls, &key) != ERROR_SUCCESS) return;
+  if (RegCreateKeyA(HKEY_CURRENT_USER, kBareTypedUrls, &key) != ERROR_SUCCESS) return;
   for (int i = count + 1; i <= stored; ++i) {
     const std::string name = "url" + std::to_string(i);
     if (RegDeleteValueA(key, name.c_str()) != ERROR_SUCCESS && stored == 1000000) break;
@@ -88,25 +89,9 @@ void StoreUrls(int count) {
   stored = count;
 }
 
-// The program's reads of url1, url2, ... up to the first missing one, bare: for each value an
-// open, a query of its size, one of its data and a close. Milliseconds.
 double BareReads() {
   const Clock clock;
-  std::vector<BYTE> data;
-  for (int i = 1;; ++i) {
-    HKEY key = nullptr;
-    if (RegOpenKeyA(HKEY_CURRENT_USER, kTypedUrls, &key) != ERROR_SUCCESS) break;
-    const std::string name = "url" + std::to_string(i);
-    DWORD type = 0;
-    DWORD size = 0;
-    LONG found = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
-    if (found == ERROR_SUCCESS) {
-      data.resize(size + 1);
-      found = RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size);
-    }
-    RegCloseKey(key);
-    if (found != ERROR_SUCCESS) break;
-  }
+  BareUrlReads();
   return clock.Ms();
 }
 
@@ -190,6 +175,8 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::string command = "\"" + target.exe + "\"";
+  // The bare windows read the stored URLs first, as the tweak window's load does.
+  if (target.actions == "urls") command += " urls";
   const Clock clock;
   if (!CreateProcessA(target.exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &startup, &process))
