@@ -55,3 +55,11 @@ FUZZ_SECONDS ?= 60
 .PHONY: fuzz
 fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
+
+# SOAK_STARTS starts and closes in a row (default 300), then one window driven for SOAK_MINUTES
+# minutes (default 2), under Wine. Not part of `make test`.
+SOAK_STARTS ?= 300
+SOAK_MINUTES ?= 2
+.PHONY: soak
+soak: windows
+	SOAK_STARTS=$(SOAK_STARTS) SOAK_MINUTES=$(SOAK_MINUTES) scripts/soak.sh
