@@ -1,5 +1,5 @@
 # The front door: `make test` and `make run` install what is missing, then build and run.
-.PHONY: all deps native windows test test-native test-windows run screenshots clean format
+.PHONY: all deps native windows test test-native test-windows repro dist run screenshots clean format
 
 all: native windows
 
@@ -21,7 +21,15 @@ test-native: native
 test-windows: windows
 	ctest --preset windows
 
-test: test-native test-windows
+# quillmar.exe and the zip built again from a clone of HEAD under another path, compared byte for byte.
+repro: dist
+	scripts/repro.sh
+
+test: test-native test-windows repro
+
+# build/dist/quillmar-VERSION-x86_64.zip: the exe, README.md, LICENSE.txt and SHA256SUMS.
+dist: windows
+	python3 scripts/dist.py
 
 run: windows
 	scripts/run.sh
@@ -47,3 +55,11 @@ FUZZ_SECONDS ?= 60
 .PHONY: fuzz
 fuzz:
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
+
+# SOAK_STARTS starts and closes in a row (default 300), then one window driven for SOAK_MINUTES
+# minutes (default 2), under Wine. Not part of `make test`.
+SOAK_STARTS ?= 300
+SOAK_MINUTES ?= 2
+.PHONY: soak
+soak: windows
+	SOAK_STARTS=$(SOAK_STARTS) SOAK_MINUTES=$(SOAK_MINUTES) scripts/soak.sh

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "bench/BareUrlReads.h"
+#include "bench/Probe.h"
 #include "tweak/Form4Layout.h"
 #include "win32/ControlClass.h"
 #include "win32/Fonts.h"
@@ -63,7 +63,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  if (wcscmp(arguments, L"urls") == 0) BareUrlReads();
+  if (wcscmp(arguments, L"urls") == 0) probe::BareUrlReads();
   if (!Register(instance, L"BareWindow") || !Register(instance, win32::kContainerClass)) return 1;
   const ui::WindowSpec& spec = Form4Layout();
   const int dpi = win32::WindowDpi(nullptr);

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/BareUrlReads.h"
+#include "bench/Probe.h"
 
 namespace {
 
@@ -33,90 +33,10 @@ struct Target {
   std::string actions;
 };
 
-struct Search {
-  DWORD pid;
-  const std::string* title;
-  HWND found;
-};
-
-BOOL CALLBACK Match(HWND window, LPARAM param) {
-  auto& search = *reinterpret_cast<Search*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != search.pid || !IsWindowVisible(window)) return TRUE;
-  char text[128] = {};
-  GetWindowTextA(window, text, sizeof text);
-  if (*search.title != text) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
-class Clock {
- public:
-  Clock() {
-    QueryPerformanceFrequency(&frequency_);
-    Restart();
-  }
-  void Restart() { QueryPerformanceCounter(&start_); }
-  double Ms() const {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart - start_.QuadPart) /
-           static_cast<double>(frequency_.QuadPart);
-  }
-
- private:
-  LARGE_INTEGER frequency_;
-  LARGE_INTEGER start_;
-};
-
-// "url1" to "urlN" hold N addresses, and no value after them.
-void StoreUrls(int count) {
-  static int stored = 1000000;  // unknown at first: clear generously
-  HKEY key = nullptr;
-  if (RegCreateKeyA(HKEY_CURRENT_USER, kBareTypedUrls, &key) != ERROR_SUCCESS) return;
-  for (int i = count + 1; i <= stored; ++i) {
-    const std::string name = "url" + std::to_string(i);
-    if (RegDeleteValueA(key, name.c_str()) != ERROR_SUCCESS && stored == 1000000) break;
-  }
-  for (int i = 1; i <= count; ++i) {
-    const std::string name = "url" + std::to_string(i);
-    const std::string text = "http://www.example.com/page" + std::to_string(i) + ".html";
-    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-  }
-  RegCloseKey(key);
-  stored = count;
-}
-
 double BareReads() {
-  const Clock clock;
-  BareUrlReads();
+  const probe::Clock clock;
+  probe::BareUrlReads();
   return clock.Ms();
-}
-
-struct Child {
-  const char* class_name;
-  const char* text;  // nullptr: any
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
-  auto& child = *reinterpret_cast<Child*>(param);
-  char name[64] = {};
-  char text[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  GetWindowTextA(window, text, sizeof text);
-  if (lstrcmpiA(name, child.class_name) != 0) return TRUE;
-  if (child.text != nullptr && lstrcmpA(text, child.text) != 0) return TRUE;
-  child.found = window;
-  return FALSE;
-}
-
-HWND FindChild(HWND window, const char* class_name, const char* text) {
-  Child child{class_name, text, nullptr};
-  EnumChildWindows(window, MatchChild, reinterpret_cast<LPARAM>(&child));
-  return child.found;
 }
 
 // What the control itself sends its parent when the user uses it.
@@ -128,7 +48,7 @@ void Notify(HWND control, WORD code) {
 // Milliseconds from the start of the action until the window answers again.
 template <typename Action>
 double Timed(HWND window, Action action) {
-  const Clock clock;
+  const probe::Clock clock;
   action();
   DWORD_PTR answer = 0;
   SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &answer);
@@ -149,8 +69,8 @@ struct Actions {
 
 // A selection in the middle of the list, then "Delete" of it, a few times over.
 void DriveList(HWND window, Actions& out) {
-  HWND list = FindChild(window, "ListBox", nullptr);
-  HWND remove = FindChild(window, "Button", "Delete");
+  HWND list = probe::FindChild(window, "ListBox", nullptr);
+  HWND remove = probe::FindChild(window, "Button", "Delete");
   if (list == nullptr || remove == nullptr) return;
   std::vector<double> selects, removes;
   for (int i = 0; i < kListRepeats; ++i) {
@@ -167,7 +87,7 @@ void DriveList(HWND window, Actions& out) {
 
 // False when the program could not be started, ended early or showed nothing within a minute.
 bool Measure(const Target& target, DWORD settle_ms, bool report) {
-  if (target.urls != "-") StoreUrls(std::atoi(target.urls.c_str()));
+  if (target.urls != "-") probe::StoreUrls(std::atoi(target.urls.c_str()));
   // The registry server settles after thousands of writes before the clock starts.
   Sleep(settle_ms);
   const double reads = target.urls != "-" ? BareReads() : -1;
@@ -177,22 +97,22 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
   std::string command = "\"" + target.exe + "\"";
   // The bare windows read the stored URLs first, as the tweak window's load does.
   if (target.actions == "urls") command += " urls";
-  const Clock clock;
+  const probe::Clock clock;
   if (!CreateProcessA(target.exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &startup, &process))
     return false;
-  Search search{process.dwProcessId, &target.title, nullptr};
+  HWND found = nullptr;
   // The wait on the process doubles as the 1 ms poll interval and notices an early exit.
-  while (search.found == nullptr && clock.Ms() < 60000.0) {
-    EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr && WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;
+  while (found == nullptr && clock.Ms() < 60000.0) {
+    found = probe::FindTop(process.dwProcessId, target.title);
+    if (found == nullptr && WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) break;
   }
-  bool ok = search.found != nullptr;
+  bool ok = found != nullptr;
   if (ok) {
     const double visible = clock.Ms();
     // Answered only once the program is back in its message loop, taking input.
     DWORD_PTR answer = 0;
-    SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+    SendMessageTimeoutA(found, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
     const double ready = clock.Ms();
     // Idle once its first paint is done: the paint waits until no input is left.
     WaitForInputIdle(process.hProcess, 10000);
@@ -202,7 +122,7 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
     memory.cb = sizeof memory;
     ok = K32GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory) != FALSE;
     Actions actions;
-    if (target.actions == "list") DriveList(search.found, actions);
+    if (target.actions == "list") DriveList(found, actions);
     if (ok && report)
       std::printf(
           "{\"name\":\"%s\",\"reads_ms\":%.3f,\"visible_ms\":%.3f,\"ready_ms\":%.3f,"
@@ -210,7 +130,7 @@ bool Measure(const Target& target, DWORD settle_ms, bool report) {
           target.name.c_str(), reads, visible, ready, painted,
           static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024), actions.select,
           actions.remove);
-    PostMessageA(search.found, WM_CLOSE, 0, 0);
+    PostMessageA(found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
