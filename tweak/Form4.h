@@ -14,8 +14,10 @@ class Form4 final : public ui::Window {
 
   // Form4Load.cpp: reading the current settings.
   void Form_Load() override;
-  // Form4Apply.cpp: writing them back.
+  // Form4Apply.cpp: writing them back, then the log-off choice.
   void BtnApply_Click();
+  // Every write and deletion of Apply, without the log-off step.
+  void ApplySettings();
 
   // Form4.cpp: below and above the pages: Close, and the tabs.
   void Command1_Click();
