@@ -5,7 +5,6 @@
 #include "app/FileCheck.h"
 #include "app/Headless.h"
 #include "regfile/RegFile.h"
-#include "registry/Module1.h"
 #include "ui/Host.h"
 
 namespace quillmar {
@@ -34,15 +33,23 @@ StoredValue Stored(const std::optional<RegValue>& value) {
   return {true, kRegSz, std::get<std::string>(*value) + '\0'};
 }
 
-// As Module1 reads it back: a number, a text up to its first NUL, or none.
-std::optional<RegValue> Read(const StoredValue& stored) {
-  if (!stored.present) return std::nullopt;
+// As Module1 reads it back: a number, a text up to its first NUL, or none; what it cannot read,
+// another type among it, is unreadable.
+struct Seen {
+  bool readable = true;
+  std::optional<RegValue> value;
+  bool operator==(const Seen&) const = default;
+};
+
+Seen Read(const StoredValue& stored) {
+  if (!stored.present) return {};
   if (stored.type == kRegDword && stored.bytes.size() == 4) {
     std::int32_t n = 0;
     std::memcpy(&n, stored.bytes.data(), 4);
-    return n;
+    return {true, n};
   }
-  return stored.bytes.substr(0, stored.bytes.find('\0'));
+  if (stored.type == kRegSz) return {true, stored.bytes.substr(0, stored.bytes.find('\0'))};
+  return {false, std::nullopt};
 }
 
 class Command {
@@ -58,7 +65,7 @@ class Command {
           out.sections.back().path != key.path)
         out.sections.push_back({0, key.root, std::string(key.path)});
       out.entries.push_back(
-          {0, out.sections.size() - 1, change.record.name, Read(change.record.value)});
+          {0, out.sections.size() - 1, change.record.name, Read(change.record.value).value});
     }
     const auto bytes = WriteRegFile(out, p_.codec());
     std::string why = "a value that is not text in the ANSI code page";
@@ -82,15 +89,14 @@ class Command {
                          Stored(v.value));
     }
     if (dry_run) p_.Out(u"Dry run: nothing is written.");
-    Module1 stored(p_.registry());
     int status = kDone, changed = 0;
     for (const Change& change : ApplyWithoutView(overlay, p_.PlatformId())) {
       const OverlayRegistry::Record& r = change.record;
-      ReadOutcome outcome = ReadOutcome::kUnreadable;
-      const RegValue old = stored.QueryValue(r.root, r.path, r.name, &outcome);
-      const std::optional<RegValue> now = Read(r.value);
-      if (outcome == (now ? ReadOutcome::kValue : ReadOutcome::kMissing) && (!now || old == *now))
-        continue;
+      StoredValue stored;
+      const std::int32_t read = overlay.ReadBehind(r, stored);
+      const Seen old = read == kSuccess || read == kFileNotFound ? Read(stored) : Seen{false, {}};
+      const Seen now = Read(r.value);
+      if (old == now) continue;
       const std::u16string where = Text(LocationText(change.spot));
       if (!dry_run) {
         if (const std::int32_t code = overlay.Carry(r); code != kSuccess) {
@@ -99,7 +105,7 @@ class Command {
           continue;
         }
       }
-      p_.Out(where + u": " + Show(outcome, old) + u" -> " + Show(now));
+      p_.Out(where + u": " + Show(old) + u" -> " + Show(now));
       ++changed;
     }
     if (changed == 0) p_.Out(dry_run ? u"Nothing would change." : u"Nothing changed.");
@@ -124,15 +130,12 @@ class Command {
     for (unsigned char c : ansi) out.push_back(c < 0x80 ? c : u'?');
     return out;
   }
-  std::u16string Show(const std::optional<RegValue>& value) {
-    if (!value) return u"(none)";
-    if (const auto* n = std::get_if<std::int32_t>(&*value)) return Wide(std::to_string(*n));
+  std::u16string Show(const Seen& seen) {
+    if (!seen.readable) return u"(unreadable)";
+    if (!seen.value) return u"(none)";
+    if (const auto* n = std::get_if<std::int32_t>(&*seen.value)) return Wide(std::to_string(*n));
     std::u16string quoted(1, u'"');
-    return quoted.append(Text(std::get<std::string>(*value))).append(1, u'"');
-  }
-  std::u16string Show(ReadOutcome outcome, const RegValue& value) {
-    if (outcome == ReadOutcome::kUnreadable) return u"(unreadable)";
-    return Show(outcome == ReadOutcome::kMissing ? std::nullopt : std::optional<RegValue>(value));
+    return quoted.append(Text(std::get<std::string>(*seen.value))).append(1, u'"');
   }
 
   CommandPlatform& p_;

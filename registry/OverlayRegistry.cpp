@@ -1,5 +1,6 @@
 #include "registry/OverlayRegistry.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "registry/RegValue.h"
@@ -36,8 +37,21 @@ std::int32_t Answer(const StoredValue& value, std::uint32_t* type, std::uint8_t*
 }  // namespace
 
 OverlayRegistry::~OverlayRegistry() {
-  for (const auto& [handle, open] : open_)
-    if (open.inner != 0) inner_.CloseKey(open.inner);
+  for (const auto& [id, key] : behind_)
+    if (key.first != 0) inner_.CloseKey(key.first);
+}
+
+RegHandle OverlayRegistry::Behind(RegHandle root, const std::string& path, bool create,
+                                  std::int32_t& result) {
+  const auto [entry, added] = behind_.try_emplace(KeyId(root, path), 0, kFileNotFound);
+  auto& [key, opened] = entry->second;
+  if (added || (key == 0 && create)) {
+    RegHandle handle = 0;
+    opened = create ? inner_.CreateKey(root, path, handle) : inner_.OpenKey(root, path, handle);
+    if (opened == kSuccess) key = handle;
+  }
+  result = opened;
+  return key;
 }
 
 void OverlayRegistry::PutInFront(RegHandle root, const std::string& path, const std::string& name,
@@ -47,21 +61,33 @@ void OverlayRegistry::PutInFront(RegHandle root, const std::string& path, const 
 }
 
 std::int32_t OverlayRegistry::Carry(const Record& record) {
-  RegHandle key = 0;
-  std::int32_t result = record.value.present ? inner_.CreateKey(record.root, record.path, key)
-                                             : inner_.OpenKey(record.root, record.path, key);
-  if (result != kSuccess)
-    return result == kFileNotFound && !record.value.present ? kSuccess : result;
-  if (record.value.present) {
+  std::int32_t result = kSuccess;
+  const RegHandle key = Behind(record.root, record.path, record.value.present, result);
+  if (key != 0 && record.value.present) {
     result = inner_.SetValue(key, record.name, record.value.type,
                              reinterpret_cast<const std::uint8_t*>(record.value.bytes.data()),
                              static_cast<std::uint32_t>(record.value.bytes.size()));
-  } else {
+  } else if (key != 0) {
     result = inner_.DeleteValue(key, record.name);
-    if (result == kFileNotFound) result = kSuccess;
   }
-  const std::int32_t closed = inner_.CloseKey(key);
-  return result != kSuccess ? result : closed;
+  return result == kFileNotFound && !record.value.present ? kSuccess : result;
+}
+
+std::int32_t OverlayRegistry::ReadBehind(const Record& record, StoredValue& value) {
+  value = {};
+  std::int32_t result = kSuccess;
+  const RegHandle key = Behind(record.root, record.path, false, result);
+  if (key == 0) return result;
+  // Most values fit at once; a larger one is asked for again at its size.
+  std::uint32_t size = 256;
+  do {
+    value.bytes.resize(size);
+    result = inner_.QueryValue(key, record.name, &value.type,
+                               reinterpret_cast<std::uint8_t*>(value.bytes.data()), &size);
+  } while (result == kMoreData && size > value.bytes.size());
+  value.present = result == kSuccess;
+  value.bytes.resize(value.present ? std::min<std::size_t>(size, value.bytes.size()) : 0);
+  return result;
 }
 
 std::int32_t OverlayRegistry::Opened(RegHandle root, const std::string& path, RegHandle inner,
@@ -73,18 +99,17 @@ std::int32_t OverlayRegistry::Opened(RegHandle root, const std::string& path, Re
 }
 
 std::int32_t OverlayRegistry::OpenKey(RegHandle root, const std::string& path, RegHandle& key) {
-  RegHandle inner = 0;
-  const std::int32_t result = inner_.OpenKey(root, path, inner);
-  if (result == kSuccess) return Opened(root, path, inner, key);
+  std::int32_t result = kSuccess;
+  const RegHandle inner = Behind(root, path, false, result);
+  if (inner != 0) return Opened(root, path, inner, key);
   if (result == kFileNotFound && keys_.count(KeyId(root, path)) > 0)
     return Opened(root, path, 0, key);
   return result;
 }
 
 std::int32_t OverlayRegistry::CreateKey(RegHandle root, const std::string& path, RegHandle& key) {
-  RegHandle inner = 0;
-  const bool found = inner_.OpenKey(root, path, inner) == kSuccess;
-  return Opened(root, path, found ? inner : 0, key);
+  std::int32_t result = kSuccess;
+  return Opened(root, path, Behind(root, path, false, result), key);
 }
 
 std::int32_t OverlayRegistry::QueryValue(RegHandle key, const std::string& name,
@@ -131,11 +156,7 @@ std::int32_t OverlayRegistry::DeleteValue(RegHandle key, const std::string& name
 }
 
 std::int32_t OverlayRegistry::CloseKey(RegHandle key) {
-  const auto open = open_.find(key);
-  if (open == open_.end()) return kInvalidHandle;
-  const RegHandle inner = open->second.inner;
-  open_.erase(open);
-  return inner != 0 ? inner_.CloseKey(inner) : kSuccess;
+  return open_.erase(key) > 0 ? kSuccess : kInvalidHandle;
 }
 
 }  // namespace quillmar

@@ -20,7 +20,9 @@ struct StoredValue {
 
 // Stands in front of another back end: reads of the locations put in front answer with those
 // values (an absent one reads as missing), every write and deletion is only recorded, and reads
-// see the records first. Nothing reaches the other back end but opens, reads and closes.
+// see the records first. Nothing reaches the other back end but opens, reads and closes until a
+// record is carried out. Each key of the other back end is opened once and stays open as long
+// as the overlay, so that thousands of values in one key cost one open.
 class OverlayRegistry final : public RegistryBackend {
  public:
   struct Record {
@@ -41,6 +43,8 @@ class OverlayRegistry final : public RegistryBackend {
   const std::vector<Record>& records() const { return records_; }
   // Carries one record out on the other back end; a deletion of what is not there succeeds.
   std::int32_t Carry(const Record& record);
+  // The record's location as the other back end holds it; the result code of the read.
+  std::int32_t ReadBehind(const Record& record, StoredValue& value);
 
   std::int32_t OpenKey(RegHandle root, const std::string& path, RegHandle& key) override;
   std::int32_t CreateKey(RegHandle root, const std::string& path, RegHandle& key) override;
@@ -55,9 +59,11 @@ class OverlayRegistry final : public RegistryBackend {
   struct Open {
     RegHandle root;
     std::string path;
-    RegHandle inner;  // 0 when the key exists only here
+    RegHandle inner;  // the other back end's, owned by behind_; 0 when the key exists only here
   };
   std::int32_t Opened(RegHandle root, const std::string& path, RegHandle inner, RegHandle& key);
+  // The other back end's key, opened or created on first use; 0 with the result code otherwise.
+  RegHandle Behind(RegHandle root, const std::string& path, bool create, std::int32_t& result);
   void Keep(const Open& at, const std::string& name, StoredValue value);
 
   RegistryBackend& inner_;
@@ -66,6 +72,7 @@ class OverlayRegistry final : public RegistryBackend {
   std::unordered_map<std::string, int> keys_;              // folded keys that hold values here
   std::vector<Record> records_;
   std::map<RegHandle, Open> open_;
+  std::unordered_map<std::string, std::pair<RegHandle, std::int32_t>> behind_;  // by folded key
   RegHandle next_handle_ = 0x1000;
 };
 
