@@ -56,7 +56,7 @@ RegHandle OverlayRegistry::Behind(RegHandle root, const std::string& path, bool 
 
 void OverlayRegistry::PutInFront(RegHandle root, const std::string& path, const std::string& name,
                                  StoredValue value) {
-  ++keys_[KeyId(root, path)];
+  keys_.insert(KeyId(root, path));
   front_[LocationId(root, path, name)] = std::move(value);
 }
 
@@ -131,7 +131,7 @@ void OverlayRegistry::Keep(const Open& at, const std::string& name, StoredValue 
   const auto [it, added] =
       recorded_.try_emplace(LocationId(at.root, at.path, name), records_.size());
   if (added) {
-    ++keys_[KeyId(at.root, at.path)];
+    keys_.insert(KeyId(at.root, at.path));
     records_.push_back({at.root, at.path, name, std::move(value)});
   } else {
     records_[it->second].value = std::move(value);

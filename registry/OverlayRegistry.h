@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "registry/RegistryBackend.h"
@@ -69,7 +70,7 @@ class OverlayRegistry final : public RegistryBackend {
   RegistryBackend& inner_;
   std::unordered_map<std::string, StoredValue> front_;     // by folded location
   std::unordered_map<std::string, std::size_t> recorded_;  // folded location to records_
-  std::unordered_map<std::string, int> keys_;              // folded keys that hold values here
+  std::unordered_set<std::string> keys_;                   // folded keys that hold values here
   std::vector<Record> records_;
   std::map<RegHandle, Open> open_;
   std::unordered_map<std::string, std::pair<RegHandle, std::int32_t>> behind_;  // by folded key

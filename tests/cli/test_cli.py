@@ -58,8 +58,10 @@ class CommandLine(unittest.TestCase):
                          self.run_exe("--import", "b.reg"))
         self.assertEqual("0x0", self.no_find())
         self.assertEqual((0, ["Nothing changed."], []), self.run_exe("--import", "b.reg"))
-        self.assertEqual(0, self.run_exe("--export", "c.reg")[0])
-        self.assertEqual(self.file("b.reg"), self.file("c.reg"))
+        imported = self.file("b.reg")
+        self.assertEqual(0, self.run_exe("--export", "b.reg")[0])  # replacing the file
+        self.assertEqual(imported, self.file("b.reg"))
+        self.assertEqual([], [n for n in os.listdir(self.dir.name) if n.endswith(".tmp")])
 
         self.file("bad.reg", exported.replace('"NoRun"', '"NoSuch"'))
         line = exported[:exported.index('"NoRun"')].count("\n") + 1
