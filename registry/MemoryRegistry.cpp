@@ -1,21 +1,12 @@
 #include "registry/MemoryRegistry.h"
 
-#include <algorithm>
+#include "registry/RegValue.h"
+
 #include <cstring>
 #include <vector>
 
 namespace quillmar {
 namespace {
-
-constexpr std::int32_t kInvalidParameter = 87;
-
-std::string Folded(const std::string& name) {
-  std::string out = name;
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
-    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  });
-  return out;
-}
 
 std::vector<std::string> SplitPath(const std::string& path) {
   std::vector<std::string> names;
@@ -23,7 +14,7 @@ std::vector<std::string> SplitPath(const std::string& path) {
   while (start <= path.size()) {
     std::size_t end = path.find('\\', start);
     if (end == std::string::npos) end = path.size();
-    if (end > start) names.push_back(Folded(path.substr(start, end - start)));
+    if (end > start) names.push_back(FoldCase(path.substr(start, end - start)));
     start = end + 1;
   }
   return names;
@@ -92,7 +83,7 @@ std::int32_t MemoryRegistry::QueryValue(RegHandle key, const std::string& name, 
   Key* node = Resolve(key);
   if (node == nullptr) return kInvalidHandle;
   if (data != nullptr && size == nullptr) return kInvalidParameter;
-  auto it = node->values.find(Folded(name));
+  auto it = node->values.find(FoldCase(name));
   if (it == node->values.end()) return kFileNotFound;
   const auto& value = it->second;
   const auto needed = static_cast<std::uint32_t>(value.bytes.size());
@@ -115,14 +106,14 @@ std::int32_t MemoryRegistry::SetValue(RegHandle key, const std::string& name, st
   if (node == nullptr) return kInvalidHandle;
   if (data == nullptr && size > 0) return kInvalidParameter;
   std::vector<std::uint8_t> bytes(data, data + size);
-  node->values[Folded(name)] = Key::Value{type, std::move(bytes)};
+  node->values[FoldCase(name)] = Key::Value{type, std::move(bytes)};
   return kSuccess;
 }
 
 std::int32_t MemoryRegistry::DeleteValue(RegHandle key, const std::string& name) {
   Key* node = Resolve(key);
   if (node == nullptr) return kInvalidHandle;
-  return node->values.erase(Folded(name)) > 0 ? kSuccess : kFileNotFound;
+  return node->values.erase(FoldCase(name)) > 0 ? kSuccess : kFileNotFound;
 }
 
 std::int32_t MemoryRegistry::CloseKey(RegHandle key) {

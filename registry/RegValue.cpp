@@ -9,6 +9,13 @@ std::string AsText(const RegValue& v) {
   return std::get<std::string>(v);
 }
 
+std::string FoldCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
 std::string TrimBlanks(const std::string& text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace quillmar {
@@ -18,6 +19,9 @@ inline bool IsEmptyText(const RegValue& v) {
 
 // The value as text: a number in its plain decimal form.
 std::string AsText(const RegValue& v);
+
+// The text with A to Z as a to z: how the registry compares key and value names.
+std::string FoldCase(std::string_view text);
 
 // The text without its leading and trailing blanks.
 std::string TrimBlanks(const std::string& text);

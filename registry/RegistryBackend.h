@@ -27,6 +27,7 @@ inline constexpr std::int32_t kSuccess = 0;
 inline constexpr std::int32_t kFileNotFound = 2;
 inline constexpr std::int32_t kAccessDenied = 5;
 inline constexpr std::int32_t kInvalidHandle = 6;
+inline constexpr std::int32_t kInvalidParameter = 87;
 inline constexpr std::int32_t kMoreData = 234;
 
 // The six single-byte registry operations the helpers use, with the platform's contracts:

@@ -8,10 +8,10 @@ scripts/install-deps.sh fuzz
 seconds="${FUZZ_SECONDS:-60}"
 out=build/fuzz
 mkdir -p "$out"
-for target in SaveValue QueryValue; do
+for target in SaveValue QueryValue RegFile; do
   clang++ -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Wshadow -Werror -I. \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    registry/Module1.cpp registry/RegValue.cpp registry/MemoryRegistry.cpp \
+    registry/Module1.cpp registry/RegValue.cpp registry/MemoryRegistry.cpp regfile/*.cpp \
     "tests/fuzz/${target}Fuzz.cpp" -o "$out/$target"
   rm -rf "$out/corpus-$target"
   cp -r "tests/fuzz/corpus/$target" "$out/corpus-$target"

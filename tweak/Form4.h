@@ -18,8 +18,10 @@ class Form4 final : public ui::Window {
   void Form_Load() override;
   // What the control's setting writes where (SettingTips.cpp).
   std::string ToolTip(const ui::Control& control) const override;
-  // Form4Apply.cpp: writing them back.
+  // Form4Apply.cpp: writing them back, then the log-off choice.
   void BtnApply_Click();
+  // Every write and deletion of Apply, without the log-off step.
+  void ApplySettings();
 
   // Form4.cpp: below and above the pages: Close, and the tabs.
   void Command1_Click();

@@ -107,8 +107,12 @@ void Apply(Form4& form, Module1& m, const Row& row) {
 
 }  // namespace
 
-void Form4::BtnApply_Click() {
+void Form4::ApplySettings() {
   for (const Row& row : kCatalogue) Apply(*this, module_, row);
+}
+
+void Form4::BtnApply_Click() {
+  ApplySettings();
 
   // Decided on the value read back once, before the prompt may change it.
   const RegValue choice = Read(module_, RowOf(KeyLabel::kProgram, "LogOffBox"));

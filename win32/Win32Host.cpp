@@ -88,6 +88,10 @@ void Win32Host::LogOff() {
 }
 
 int Win32Host::PlatformId() {
+  return SystemPlatformId();
+}
+
+int SystemPlatformId() {
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof version;
   if (!GetVersionExA(&version)) return 0;

@@ -12,6 +12,9 @@
 
 namespace quillmar::win32 {
 
+// The running system's platform identifier; 2 is the NT family.
+int SystemPlatformId();
+
 // The program's platform: real windows, message boxes, the beep and the log-off call.
 class Win32Host : public ui::Host {
  public:

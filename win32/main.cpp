@@ -1,11 +1,16 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "app/Start.h"
 #include "registry/Module1.h"
 #include "registry/Win32Registry.h"
 #include "ui/Forms.h"
+#include "win32/Win32Commands.h"
 #include "win32/Win32Host.h"
 
 namespace {
@@ -34,9 +39,26 @@ int Run(HINSTANCE instance) {
   return 0;
 }
 
+// The options after the program's name; none starts the window.
+std::vector<std::u16string> Options() {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::u16string> options;
+  for (int i = 1; argv != nullptr && i < count; ++i)
+    options.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
+  LocalFree(argv);
+  return options;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  try {
+    if (const auto options = Options(); !options.empty())
+      return quillmar::win32::RunCommandLine(options);
+  } catch (...) {
+    return 1;
+  }
   INITCOMMONCONTROLSEX controls{sizeof controls,
                                 ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

@@ -88,7 +88,7 @@ class FaultyRegistry final : public RegistryBackend {
     return Refused('O') ? code : inner_.OpenKey(root, path, key);
   }
   std::int32_t CreateKey(RegHandle root, const std::string& path, RegHandle& key) override {
-    return Refused('O') ? code : inner_.CreateKey(root, path, key);
+    return Refused('O') || root == refused_root ? code : inner_.CreateKey(root, path, key);
   }
   std::int32_t QueryValue(RegHandle key, const std::string& name, std::uint32_t* type,
                           std::uint8_t* data, std::uint32_t* size) override {
@@ -107,7 +107,8 @@ class FaultyRegistry final : public RegistryBackend {
   }
 
   bool armed = false, from_on = false;
-  std::size_t refuse_at = 0;  // counted from 1; 0 refuses nothing
+  RegHandle refused_root = 0;  // its keys cannot be created, as HKLM's for a standard user
+  std::size_t refuse_at = 0;   // counted from 1; 0 refuses nothing
   std::int32_t code = kSuccess;
   std::vector<Call> calls;
 

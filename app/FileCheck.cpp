@@ -1,0 +1,57 @@
+#include "app/FileCheck.h"
+
+#include <map>
+
+namespace quillmar {
+namespace {
+
+std::string Quoted(const std::string& name) {
+  return name.empty() ? "@" : std::string(1, '"').append(name).append(1, '"');
+}
+
+bool IsCatalogueKey(const RegSection& section) {
+  for (const KeyPath& key : kKeys)
+    if (key.root == section.root && FoldCase(key.path) == FoldCase(section.path)) return true;
+  return false;
+}
+
+// What is wrong with the type of the value, or nothing.
+std::optional<std::string> TypeFault(const Row& row, const RegValue& value) {
+  const bool number = std::holds_alternative<std::int32_t>(value);
+  if (row.storage == Storage::kNumber && !number) return "must be a number (dword:)";
+  if (row.storage == Storage::kForcedText && number) return "must be a text in quotes";
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<std::vector<FileValue>, RegFileError> CheckFile(const RegFile& file) {
+  for (const RegSection& section : file.sections)
+    if (!IsCatalogueKey(section))
+      return RegFileError{section.line, std::string(1, '[')
+                                            .append(RootName(section.root))
+                                            .append("\\" + section.path)
+                                            .append("] is not a key Quillmar sets")};
+  std::vector<FileValue> values;
+  std::map<std::tuple<KeyLabel, const Row*, std::int32_t>, int> lines;
+  for (const RegEntry& entry : file.entries) {
+    const RegSection& section = file.sections[entry.section];
+    const auto spot = Locate(section.root, section.path, entry.name);
+    if (!spot)
+      return RegFileError{entry.line, Quoted(entry.name) + " is not a value Quillmar sets"};
+    if (spot->row->routine == Routine::kSavedBitmapType)
+      return RegFileError{entry.line,
+                          Quoted(entry.name) + " is this account's own and never imported"};
+    if (entry.value)
+      if (const auto fault = TypeFault(*spot->row, *entry.value))
+        return RegFileError{entry.line, Quoted(entry.name) + " " + *fault};
+    const auto [first, added] = lines.try_emplace(OrderOf(*spot), entry.line);
+    if (!added)
+      return RegFileError{entry.line, Quoted(entry.name) + " is already given on line " +
+                                          std::to_string(first->second)};
+    values.push_back({*spot, entry.value});
+  }
+  return values;
+}
+
+}  // namespace quillmar

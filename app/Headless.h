@@ -1,0 +1,21 @@
+#pragma once
+
+#include <vector>
+
+#include "app/Locations.h"
+#include "registry/OverlayRegistry.h"
+
+namespace quillmar {
+
+// One net write or deletion of Apply, at its catalogue location.
+struct Change {
+  Spot spot;
+  OverlayRegistry::Record record;
+};
+
+// The tweak window loaded over the overlay and its Apply pressed, with no view and no log-off
+// step: the values put in front stand in for the stored ones during the load only. Returns
+// what Apply recorded, in catalogue order.
+std::vector<Change> ApplyWithoutView(OverlayRegistry& overlay, int platform_id);
+
+}  // namespace quillmar

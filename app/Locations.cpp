@@ -1,0 +1,51 @@
+#include "app/Locations.h"
+
+#include <charconv>
+
+#include "regfile/RegFile.h"
+#include "registry/RegValue.h"
+
+namespace quillmar {
+namespace {
+
+// The number of "url1", "url2", ...: decimal, from 1, without leading zeros.
+std::optional<std::int32_t> UrlNumber(std::string_view prefix, std::string_view name) {
+  if (name.size() <= prefix.size() || FoldCase(name.substr(0, prefix.size())) != prefix)
+    return std::nullopt;
+  const std::string_view digits = name.substr(prefix.size());
+  std::int32_t n = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+  if (error != std::errc{} || end != digits.data() + digits.size() || digits[0] == '0')
+    return std::nullopt;
+  return n;
+}
+
+}  // namespace
+
+std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_view name) {
+  const std::string folded_path = FoldCase(path), folded_name = FoldCase(name);
+  for (const Row& row : kCatalogue) {
+    const KeyPath& key = KeyOf(row.key);
+    if (key.root != root || FoldCase(key.path) != folded_path || row.routine == Routine::kElsewhere)
+      continue;
+    if (row.routine == Routine::kTypedUrls) {
+      if (const auto n = UrlNumber(row.value, name)) return Spot{&row, *n};
+    } else if (FoldCase(row.value) == folded_name) {
+      return Spot{&row};
+    }
+  }
+  return std::nullopt;
+}
+
+std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot) {
+  return {spot.row->key, spot.row, spot.number};
+}
+
+std::string LocationText(const Spot& spot) {
+  const KeyPath& key = KeyOf(spot.row->key);
+  const std::string name = ValueName(*spot.row, spot.number);
+  return std::string(RootName(key.root)) + "\\" + std::string(key.path) + "\\" +
+         (name.empty() ? "(Default)" : name);
+}
+
+}  // namespace quillmar

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "registry/RegistryBackend.h"
+#include "tweak/Catalogue.h"
+
+namespace quillmar {
+
+// A catalogue location that Apply writes: its row (the first of that key and value name) and,
+// for the typed URLs, the number in the value's name.
+struct Spot {
+  const Row* row;
+  std::int32_t number = 0;
+};
+
+// The location Apply writes that these name, whatever their case; none for any other.
+std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_view name);
+
+// Keys in catalogue order, then values in catalogue order, then typed URLs by number.
+std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot);
+
+// As the registry editor names it: ROOT\path\name, with "(Default)" for the unnamed value.
+std::string LocationText(const Spot& spot);
+
+}  // namespace quillmar

@@ -1,0 +1,93 @@
+#include "regfile/Lines.h"
+
+namespace quillmar {
+namespace {
+
+bool IsHigh(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLow(char16_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// Collects lines, each ended by LF with an optional CR before it.
+class Splitter {
+ public:
+  // False when the line is too long.
+  bool End() {
+    if (!line_.empty() && line_.back() == u'\r') line_.pop_back();
+    if (line_.size() > kMaxLineLength) return false;
+    lines_.text.push_back(std::move(line_));
+    line_.clear();
+    return true;
+  }
+  bool Add(char16_t c) {
+    line_.push_back(c);
+    return line_.size() <= kMaxLineLength + 1;  // room for the CR before LF
+  }
+  int number() const { return static_cast<int>(lines_.text.size()) + 1; }
+  Lines& lines() { return lines_; }
+  std::u16string& line() { return line_; }
+
+ private:
+  Lines lines_;
+  std::u16string line_;
+};
+
+RegFileError TooLong(const Splitter& s) {
+  return {s.number(), "a line longer than " + std::to_string(kMaxLineLength) + " characters"};
+}
+
+std::variant<Lines, RegFileError> Utf16(std::string_view bytes) {
+  Splitter s;
+  s.lines().utf16 = true;
+  const std::size_t units = bytes.size() / 2;
+  auto unit = [&](std::size_t i) {
+    return static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                 static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+  };
+  for (std::size_t i = 1; i < units; ++i) {
+    const char16_t c = unit(i);
+    if (c == u'\n') {
+      if (!s.End()) return TooLong(s);
+      continue;
+    }
+    if (c == 0) return RegFileError{s.number(), "a NUL character"};
+    if (IsLow(c) || (IsHigh(c) && (i + 1 == units || !IsLow(unit(i + 1)))))
+      return RegFileError{s.number(), "a lone UTF-16 surrogate"};
+    if (!s.Add(c) || (IsHigh(c) && !s.Add(unit(++i)))) return TooLong(s);
+  }
+  if (bytes.size() % 2 != 0)
+    return RegFileError{s.number(), "the file ends in the middle of a UTF-16 character"};
+  if (!s.End()) return TooLong(s);
+  return std::move(s.lines());
+}
+
+std::variant<Lines, RegFileError> Ansi(std::string_view bytes, TextCodec& codec) {
+  Splitter s;
+  std::string line;
+  for (std::size_t i = 0; i <= bytes.size(); ++i) {
+    if (i < bytes.size() && bytes[i] != '\n') {
+      if (bytes[i] == 0) return RegFileError{s.number(), "a NUL character"};
+      line.push_back(bytes[i]);
+      if (line.size() > kMaxLineLength + 1) return TooLong(s);
+      continue;
+    }
+    if (!codec.FromAnsi(line, s.line()))
+      return RegFileError{s.number(), "bytes that are not text in the ANSI code page"};
+    line.clear();
+    if (!s.End()) return TooLong(s);
+  }
+  return std::move(s.lines());
+}
+
+}  // namespace
+
+std::variant<Lines, RegFileError> SplitLines(std::string_view bytes, TextCodec& codec) {
+  if (bytes.starts_with("\xFF\xFE")) return Utf16(bytes);
+  if (bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFE\xFF"))
+    return RegFileError{1, "UTF-8 or big-endian UTF-16: save the file as UTF-16LE or ANSI"};
+  return Ansi(bytes, codec);
+}
+
+}  // namespace quillmar

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "regfile/RegFile.h"
+#include "regfile/TextCodec.h"
+
+namespace quillmar {
+
+// A file's lines as UTF-16, without their line ends, and which encoding it came in.
+struct Lines {
+  bool utf16 = false;
+  std::vector<std::u16string> text;
+};
+
+// UTF-16LE after its byte order mark, or ANSI bytes without one; refuses other byte order marks,
+// NUL characters, lone surrogates, a half character at the end and lines above kMaxLineLength.
+std::variant<Lines, RegFileError> SplitLines(std::string_view bytes, TextCodec& codec);
+
+}  // namespace quillmar
