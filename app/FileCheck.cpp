@@ -11,7 +11,7 @@ std::string Quoted(const std::string& name) {
 
 bool IsCatalogueKey(const RegSection& section) {
   for (const KeyPath& key : kKeys)
-    if (key.root == section.root && FoldCase(key.path) == FoldCase(section.path)) return true;
+    if (key.root == section.root && SameName(key.path, section.path)) return true;
   return false;
 }
 

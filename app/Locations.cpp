@@ -10,7 +10,7 @@ namespace {
 
 // The number of "url1", "url2", ...: decimal, from 1, without leading zeros.
 std::optional<std::int32_t> UrlNumber(std::string_view prefix, std::string_view name) {
-  if (name.size() <= prefix.size() || FoldCase(name.substr(0, prefix.size())) != prefix)
+  if (name.size() <= prefix.size() || !SameName(name.substr(0, prefix.size()), prefix))
     return std::nullopt;
   const std::string_view digits = name.substr(prefix.size());
   std::int32_t n = 0;
@@ -23,14 +23,13 @@ std::optional<std::int32_t> UrlNumber(std::string_view prefix, std::string_view 
 }  // namespace
 
 std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_view name) {
-  const std::string folded_path = FoldCase(path), folded_name = FoldCase(name);
   for (const Row& row : kCatalogue) {
     const KeyPath& key = KeyOf(row.key);
-    if (key.root != root || FoldCase(key.path) != folded_path || row.routine == Routine::kElsewhere)
+    if (key.root != root || !SameName(key.path, path) || row.routine == Routine::kElsewhere)
       continue;
     if (row.routine == Routine::kTypedUrls) {
       if (const auto n = UrlNumber(row.value, name)) return Spot{&row, *n};
-    } else if (FoldCase(row.value) == folded_name) {
+    } else if (SameName(row.value, name)) {
       return Spot{&row};
     }
   }

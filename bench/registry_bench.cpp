@@ -1,6 +1,7 @@
 // Form4's load and Apply on the real registry, timed against the bare floor: the very same
 // advapi32 calls, recorded once through a decorator and replayed raw, with nothing around them.
-// Apply is also timed through the real window: its button's click and all that it queued.
+// Apply is also timed through the real window: its button's click and all that it queued; the
+// command line's export and import, each file held in memory, against their recorded calls too.
 // Prints one JSON object: {"scenarios":[...]}. Usage: registry_bench [ITERATIONS]
 #include <windows.h>
 
@@ -17,11 +18,13 @@
 #include <utility>
 #include <vector>
 
+#include "app/Commands.h"
 #include "app/Start.h"
 #include "registry/Module1.h"
 #include "registry/Win32Registry.h"
 #include "tweak/Form4.h"
 #include "ui/Forms.h"
+#include "win32/AnsiCodec.h"
 #include "win32/Win32Host.h"
 
 namespace {
@@ -236,6 +239,20 @@ struct Program {
   ui::Forms forms;
 };
 
+void Report(const char* name, int n, const std::vector<Call>& calls, int mismatches,
+            const std::vector<double>& ours, const std::vector<double>& bare, bool last) {
+  std::map<Op, int> counts;
+  for (const Call& c : calls) ++counts[c.op];
+  std::printf(
+      "  {\"name\":\"%s\",\"iterations\":%d,\"calls\":%zu,\"opens\":%d,\"creates\":%d,"
+      "\"queries\":%d,\"sets\":%d,\"deletes\":%d,\"closes\":%d,\"replay_mismatches\":%d,"
+      "\"ours_us\":%.1f,\"bare_us\":%.1f}%s\n",
+      name, n, calls.size(), counts[Op::kOpen], counts[Op::kCreate], counts[Op::kQuery],
+      counts[Op::kSet], counts[Op::kDelete], counts[Op::kClose], mismatches, Median(ours),
+      Median(bare), last ? "" : ",");
+  std::fflush(stdout);
+}
+
 void RunScenario(const Scenario& s, int iterations, Win32Registry& win32, bool last) {
   Recorder recorder(win32);
   Program recorded(recorder);
@@ -286,16 +303,90 @@ void RunScenario(const Scenario& s, int iterations, Win32Registry& win32, bool l
     bare.push_back(Microseconds([&] { Replay(recorder.calls, slots, buffer); }));
   }
 
-  std::map<Op, int> counts;
-  for (const Call& c : recorder.calls) ++counts[c.op];
-  std::printf(
-      "  {\"name\":\"%s\",\"iterations\":%d,\"calls\":%zu,\"opens\":%d,\"creates\":%d,"
-      "\"queries\":%d,\"sets\":%d,\"deletes\":%d,\"closes\":%d,\"replay_mismatches\":%d,"
-      "\"ours_us\":%.1f,\"bare_us\":%.1f}%s\n",
-      s.name, n, recorder.calls.size(), counts[Op::kOpen], counts[Op::kCreate], counts[Op::kQuery],
-      counts[Op::kSet], counts[Op::kDelete], counts[Op::kClose], mismatches, Median(ours),
-      Median(bare), last ? "" : ",");
-  std::fflush(stdout);
+  Report(s.name, n, recorder.calls, mismatches, ours, bare, last);
+}
+
+// The command line with its files in memory and its output dropped.
+class BenchPlatform final : public CommandPlatform {
+ public:
+  explicit BenchPlatform(RegistryBackend& registry) : registry_(registry) {}
+  bool ReadFile(const std::u16string& name, std::string& bytes, std::string&) override {
+    bytes = files[name];
+    return true;
+  }
+  bool ReplaceFile(const std::u16string& name, const std::string& bytes, std::string&) override {
+    files[name] = bytes;
+    return true;
+  }
+  void Out(const std::u16string&) override {}
+  void Err(const std::u16string&) override {}
+  TextCodec& codec() override { return codec_; }
+  RegistryBackend& registry() override { return registry_; }
+  int PlatformId() override { return 2; }
+
+  std::map<std::u16string, std::string> files;
+
+ private:
+  RegistryBackend& registry_;
+  win32::AnsiCodec codec_;
+};
+
+// The file with every "page" of its UTF-16LE text turned into "gage".
+std::string Regage(std::string file) {
+  const std::string page("p\0a\0g\0e\0", 8);
+  for (std::size_t at = file.find(page); at != std::string::npos; at = file.find(page, at + 8))
+    file[at] = 'g';
+  return file;
+}
+
+// --export of the stored settings; --import of two files that each replace every typed URL of
+// the other, in turn, so that each round writes the same values.
+void RunCommands(int iterations, Win32Registry& win32) {
+  Recorder recorder(win32);
+  BenchPlatform recorded(recorder);
+  BenchPlatform product(win32);
+  const std::vector<std::vector<std::u16string>> commands = {
+      {u"--export", u"x.reg"}, {u"--import", u"b.reg"}, {u"--import", u"a.reg"}};
+  RunCommand(commands[0], product);
+  const std::string a = product.files[u"x.reg"];
+  for (BenchPlatform* platform : {&recorded, &product}) {
+    platform->files[u"a.reg"] = a;
+    platform->files[u"b.reg"] = Regage(a);
+  }
+  std::vector<std::vector<Call>> recordings;
+  for (const auto& command : commands) {
+    recorder.calls.clear();
+    recorder.on = true;
+    RunCommand(command, recorded);
+    recorder.on = false;
+    recordings.push_back(recorder.calls);
+  }
+  std::vector<HKEY> slots(static_cast<std::size_t>(recorder.slots));
+  std::size_t largest = 0;
+  for (const auto& calls : recordings)
+    for (const Call& c : calls) largest = std::max<std::size_t>(largest, c.size);
+  std::vector<BYTE> buffer(largest);
+  int mismatches = 0;
+  for (const auto& calls : recordings) mismatches += Replay(calls, slots, buffer);
+  const int n = std::max(5, iterations / 20);
+  for (const bool import : {false, true}) {
+    const std::size_t first = import ? 1 : 0;
+    const std::size_t end = import ? 3 : 1;
+    std::vector<double> ours, bare;
+    for (int i = 0; i < n; ++i) {
+      ours.push_back(Microseconds([&] {
+        for (std::size_t c = first; c < end; ++c) RunCommand(commands[c], product);
+      }));
+      bare.push_back(Microseconds([&] {
+        for (std::size_t c = first; c < end; ++c) Replay(recordings[c], slots, buffer);
+      }));
+    }
+    std::vector<Call> calls;
+    for (std::size_t c = first; c < end; ++c)
+      calls.insert(calls.end(), recordings[c].begin(), recordings[c].end());
+    Report(import ? "import_2000_urls" : "export_2000_urls", n, calls, mismatches, ours, bare,
+           import);
+  }
 }
 
 // Every catalogue value present, the log-off choice silent and exactly `urls` typed URLs, as
@@ -334,7 +425,8 @@ int main(int argc, char** argv) {
   Prepare(win32, 2000);
   RunScenario({"load_2000_urls", false, 20}, iterations, win32, false);
   RunScenario({"apply_2000_urls", true, 20}, iterations, win32, false);
-  RunScenario({"apply_2000_urls_window", true, 20, true}, iterations, win32, true);
+  RunScenario({"apply_2000_urls_window", true, 20, true}, iterations, win32, false);
+  RunCommands(iterations, win32);
   std::printf("]}\n");
   return 0;
 }

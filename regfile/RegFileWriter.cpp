@@ -62,6 +62,8 @@ bool WriteValue(Writer& w, const RegEntry& entry) {
 // A section starts wherever the entries move on to another one.
 std::optional<std::string> WriteRegFile(const RegFile& file, TextCodec& codec) {
   Writer w(codec);
+  // About what a value's line takes, so that the text is seldom moved while it grows.
+  w.bytes().reserve(128 * (file.entries.size() + 1));
   w.Ascii("Windows Registry Editor Version 5.00\r\n");
   for (std::size_t i = 0; i < file.entries.size(); ++i) {
     const RegEntry& entry = file.entries[i];

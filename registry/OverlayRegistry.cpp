@@ -9,11 +9,16 @@ namespace quillmar {
 namespace {
 
 std::string KeyId(RegHandle root, const std::string& path) {
-  return std::to_string(root) + '\0' + FoldCase(path);
+  std::string id = FoldCase(path);
+  id.push_back('\0');
+  return id.append(std::to_string(root));
 }
 
-std::string LocationId(RegHandle root, const std::string& path, const std::string& name) {
-  return KeyId(root, path) + '\0' + FoldCase(name);
+std::string LocationId(const std::string& key_id, const std::string& name) {
+  std::string id;
+  id.reserve(key_id.size() + 1 + name.size());
+  id.append(key_id).push_back('\0');
+  return id.append(FoldCase(name));
 }
 
 // As the platform answers a query of a value that is there.
@@ -41,9 +46,9 @@ OverlayRegistry::~OverlayRegistry() {
     if (key.first != 0) inner_.CloseKey(key.first);
 }
 
-RegHandle OverlayRegistry::Behind(RegHandle root, const std::string& path, bool create,
-                                  std::int32_t& result) {
-  const auto [entry, added] = behind_.try_emplace(KeyId(root, path), 0, kFileNotFound);
+RegHandle OverlayRegistry::Behind(const std::string& id, RegHandle root, const std::string& path,
+                                  bool create, std::int32_t& result) {
+  const auto [entry, added] = behind_.try_emplace(id, 0, kFileNotFound);
   auto& [key, opened] = entry->second;
   if (added || (key == 0 && create)) {
     RegHandle handle = 0;
@@ -56,13 +61,15 @@ RegHandle OverlayRegistry::Behind(RegHandle root, const std::string& path, bool 
 
 void OverlayRegistry::PutInFront(RegHandle root, const std::string& path, const std::string& name,
                                  StoredValue value) {
-  keys_.insert(KeyId(root, path));
-  front_[LocationId(root, path, name)] = std::move(value);
+  const std::string id = KeyId(root, path);
+  keys_.insert(id);
+  front_[LocationId(id, name)] = std::move(value);
 }
 
 std::int32_t OverlayRegistry::Carry(const Record& record) {
   std::int32_t result = kSuccess;
-  const RegHandle key = Behind(record.root, record.path, record.value.present, result);
+  const RegHandle key = Behind(KeyId(record.root, record.path), record.root, record.path,
+                               record.value.present, result);
   if (key != 0 && record.value.present) {
     result = inner_.SetValue(key, record.name, record.value.type,
                              reinterpret_cast<const std::uint8_t*>(record.value.bytes.data()),
@@ -76,7 +83,8 @@ std::int32_t OverlayRegistry::Carry(const Record& record) {
 std::int32_t OverlayRegistry::ReadBehind(const Record& record, StoredValue& value) {
   value = {};
   std::int32_t result = kSuccess;
-  const RegHandle key = Behind(record.root, record.path, false, result);
+  const RegHandle key =
+      Behind(KeyId(record.root, record.path), record.root, record.path, false, result);
   if (key == 0) return result;
   // Most values fit at once; a larger one is asked for again at its size.
   std::uint32_t size = 256;
@@ -90,26 +98,29 @@ std::int32_t OverlayRegistry::ReadBehind(const Record& record, StoredValue& valu
   return result;
 }
 
-std::int32_t OverlayRegistry::Opened(RegHandle root, const std::string& path, RegHandle inner,
-                                     RegHandle& key) {
+std::int32_t OverlayRegistry::Opened(RegHandle root, const std::string& path, std::string id,
+                                     RegHandle inner, RegHandle& key) {
   key = next_handle_;
   next_handle_ += 4;
-  open_[key] = Open{root, path, inner};
+  open_[key] = Open{root, path, inner, std::move(id)};
   return kSuccess;
 }
 
 std::int32_t OverlayRegistry::OpenKey(RegHandle root, const std::string& path, RegHandle& key) {
   std::int32_t result = kSuccess;
-  const RegHandle inner = Behind(root, path, false, result);
-  if (inner != 0) return Opened(root, path, inner, key);
-  if (result == kFileNotFound && keys_.count(KeyId(root, path)) > 0)
-    return Opened(root, path, 0, key);
+  std::string id = KeyId(root, path);
+  const RegHandle inner = Behind(id, root, path, false, result);
+  if (inner != 0) return Opened(root, path, std::move(id), inner, key);
+  if (result == kFileNotFound && keys_.count(id) > 0)
+    return Opened(root, path, std::move(id), 0, key);
   return result;
 }
 
 std::int32_t OverlayRegistry::CreateKey(RegHandle root, const std::string& path, RegHandle& key) {
   std::int32_t result = kSuccess;
-  return Opened(root, path, Behind(root, path, false, result), key);
+  std::string id = KeyId(root, path);
+  const RegHandle inner = Behind(id, root, path, false, result);
+  return Opened(root, path, std::move(id), inner, key);
 }
 
 std::int32_t OverlayRegistry::QueryValue(RegHandle key, const std::string& name,
@@ -119,7 +130,10 @@ std::int32_t OverlayRegistry::QueryValue(RegHandle key, const std::string& name,
   if (open == open_.end()) return kInvalidHandle;
   if (data != nullptr && size == nullptr) return kInvalidParameter;
   const Open& at = open->second;
-  const std::string id = LocationId(at.root, at.path, name);
+  // Most keys hold nothing here: their values are asked for behind without a name to fold.
+  if (at.inner != 0 && keys_.count(at.id) == 0)
+    return inner_.QueryValue(at.inner, name, type, data, size);
+  const std::string id = LocationId(at.id, name);
   if (const auto r = recorded_.find(id); r != recorded_.end())
     return Answer(records_[r->second].value, type, data, size);
   if (const auto f = front_.find(id); f != front_.end()) return Answer(f->second, type, data, size);
@@ -128,10 +142,9 @@ std::int32_t OverlayRegistry::QueryValue(RegHandle key, const std::string& name,
 }
 
 void OverlayRegistry::Keep(const Open& at, const std::string& name, StoredValue value) {
-  const auto [it, added] =
-      recorded_.try_emplace(LocationId(at.root, at.path, name), records_.size());
+  const auto [it, added] = recorded_.try_emplace(LocationId(at.id, name), records_.size());
   if (added) {
-    keys_.insert(KeyId(at.root, at.path));
+    keys_.insert(at.id);
     records_.push_back({at.root, at.path, name, std::move(value)});
   } else {
     records_[it->second].value = std::move(value);

@@ -61,10 +61,13 @@ class OverlayRegistry final : public RegistryBackend {
     RegHandle root;
     std::string path;
     RegHandle inner;  // the other back end's, owned by behind_; 0 when the key exists only here
+    std::string id;   // the folded key, made once for all the calls on the handle
   };
-  std::int32_t Opened(RegHandle root, const std::string& path, RegHandle inner, RegHandle& key);
+  std::int32_t Opened(RegHandle root, const std::string& path, std::string id, RegHandle inner,
+                      RegHandle& key);
   // The other back end's key, opened or created on first use; 0 with the result code otherwise.
-  RegHandle Behind(RegHandle root, const std::string& path, bool create, std::int32_t& result);
+  RegHandle Behind(const std::string& id, RegHandle root, const std::string& path, bool create,
+                   std::int32_t& result);
   void Keep(const Open& at, const std::string& name, StoredValue value);
 
   RegistryBackend& inner_;

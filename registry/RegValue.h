@@ -22,6 +22,8 @@ std::string AsText(const RegValue& v);
 
 // The text with A to Z as a to z: how the registry compares key and value names.
 std::string FoldCase(std::string_view text);
+// Whether the two are the same name as the registry compares them, without a copy of either.
+bool SameName(std::string_view a, std::string_view b);
 
 // The text without its leading and trailing blanks.
 std::string TrimBlanks(const std::string& text);

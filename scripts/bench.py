@@ -33,6 +33,8 @@ REGISTRY_ROWS = [
     ("apply", "Apply"),
     ("load_2000_urls", "Form_Load, 2,000 typed URLs"),
     ("apply_2000_urls", "Apply, 2,000 typed URLs"),
+    ("export_2000_urls", "--export, 2,000 typed URLs"),
+    ("import_2000_urls", "--import, twice, each changing 2,000 typed URLs"),
 ]
 
 
