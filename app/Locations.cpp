@@ -1,5 +1,6 @@
 #include "app/Locations.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "regfile/RegFile.h"
@@ -23,10 +24,14 @@ std::optional<std::int32_t> UrlNumber(std::string_view prefix, std::string_view 
 }  // namespace
 
 std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_view name) {
+  // The key first, among the few the catalogue has, then its values.
+  const auto key = std::find_if(kKeys.begin(), kKeys.end(), [&](const KeyPath& k) {
+    return k.root == root && SameName(k.path, path);
+  });
+  if (key == kKeys.end()) return std::nullopt;
+  const auto label = static_cast<KeyLabel>(key - kKeys.begin());
   for (const Row& row : kCatalogue) {
-    const KeyPath& key = KeyOf(row.key);
-    if (key.root != root || !SameName(key.path, path) || row.routine == Routine::kElsewhere)
-      continue;
+    if (row.key != label || row.routine == Routine::kElsewhere) continue;
     if (row.routine == Routine::kTypedUrls) {
       if (const auto n = UrlNumber(row.value, name)) return Spot{&row, *n};
     } else if (SameName(row.value, name)) {

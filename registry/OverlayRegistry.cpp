@@ -41,35 +41,46 @@ std::int32_t Answer(const StoredValue& value, std::uint32_t* type, std::uint8_t*
 
 }  // namespace
 
+// Handles are slots from here on, 4 apart, as the platform's are.
+constexpr RegHandle kFirstHandle = 0x1000;
+
 OverlayRegistry::~OverlayRegistry() {
-  for (const auto& [id, key] : behind_)
-    if (key.first != 0) inner_.CloseKey(key.first);
+  for (const auto& [id, key] : keys_)
+    if (key->inner != 0) inner_.CloseKey(key->inner);
 }
 
-RegHandle OverlayRegistry::Behind(const std::string& id, RegHandle root, const std::string& path,
-                                  bool create, std::int32_t& result) {
-  const auto [entry, added] = behind_.try_emplace(id, 0, kFileNotFound);
-  auto& [key, opened] = entry->second;
-  if (added || (key == 0 && create)) {
+OverlayRegistry::Key& OverlayRegistry::KeyOf(RegHandle root, const std::string& path) {
+  // The helpers open one key for each value, and mostly the same key many times in a row.
+  if (last_ != nullptr && last_->root == root && last_->path == path) return *last_;
+  std::string id = KeyId(root, path);
+  auto& key = keys_[id];
+  if (!key) key = std::make_unique<Key>(Key{root, path, std::move(id)});
+  last_ = key.get();
+  return *key;
+}
+
+RegHandle OverlayRegistry::Behind(Key& key, bool create, std::int32_t& result) {
+  if (!key.tried || (key.inner == 0 && create)) {
+    key.tried = true;
     RegHandle handle = 0;
-    opened = create ? inner_.CreateKey(root, path, handle) : inner_.OpenKey(root, path, handle);
-    if (opened == kSuccess) key = handle;
+    key.opened = create ? inner_.CreateKey(key.root, key.path, handle)
+                        : inner_.OpenKey(key.root, key.path, handle);
+    if (key.opened == kSuccess) key.inner = handle;
   }
-  result = opened;
-  return key;
+  result = key.opened;
+  return key.inner;
 }
 
 void OverlayRegistry::PutInFront(RegHandle root, const std::string& path, const std::string& name,
                                  StoredValue value) {
-  const std::string id = KeyId(root, path);
-  keys_.insert(id);
-  front_[LocationId(id, name)] = std::move(value);
+  Key& key = KeyOf(root, path);
+  key.here = true;
+  front_[LocationId(key.id, name)] = std::move(value);
 }
 
 std::int32_t OverlayRegistry::Carry(const Record& record) {
   std::int32_t result = kSuccess;
-  const RegHandle key = Behind(KeyId(record.root, record.path), record.root, record.path,
-                               record.value.present, result);
+  const RegHandle key = Behind(KeyOf(record.root, record.path), record.value.present, result);
   if (key != 0 && record.value.present) {
     result = inner_.SetValue(key, record.name, record.value.type,
                              reinterpret_cast<const std::uint8_t*>(record.value.bytes.data()),
@@ -83,8 +94,7 @@ std::int32_t OverlayRegistry::Carry(const Record& record) {
 std::int32_t OverlayRegistry::ReadBehind(const Record& record, StoredValue& value) {
   value = {};
   std::int32_t result = kSuccess;
-  const RegHandle key =
-      Behind(KeyId(record.root, record.path), record.root, record.path, false, result);
+  const RegHandle key = Behind(KeyOf(record.root, record.path), false, result);
   if (key == 0) return result;
   // Most values fit at once; a larger one is asked for again at its size.
   std::uint32_t size = 256;
@@ -98,53 +108,62 @@ std::int32_t OverlayRegistry::ReadBehind(const Record& record, StoredValue& valu
   return result;
 }
 
-std::int32_t OverlayRegistry::Opened(RegHandle root, const std::string& path, std::string id,
-                                     RegHandle inner, RegHandle& key) {
-  key = next_handle_;
-  next_handle_ += 4;
-  open_[key] = Open{root, path, inner, std::move(id)};
+std::int32_t OverlayRegistry::Opened(Key& key, RegHandle& handle) {
+  std::size_t slot = open_.size();
+  if (!free_.empty()) {
+    slot = free_.back();
+    free_.pop_back();
+    open_[slot] = &key;
+  } else {
+    open_.push_back(&key);
+  }
+  handle = kFirstHandle + 4 * slot;
   return kSuccess;
+}
+
+OverlayRegistry::Key* OverlayRegistry::Find(RegHandle handle) const {
+  if (handle < kFirstHandle || (handle - kFirstHandle) % 4 != 0) return nullptr;
+  const std::size_t slot = (handle - kFirstHandle) / 4;
+  return slot < open_.size() ? open_[slot] : nullptr;
 }
 
 std::int32_t OverlayRegistry::OpenKey(RegHandle root, const std::string& path, RegHandle& key) {
   std::int32_t result = kSuccess;
-  std::string id = KeyId(root, path);
-  const RegHandle inner = Behind(id, root, path, false, result);
-  if (inner != 0) return Opened(root, path, std::move(id), inner, key);
-  if (result == kFileNotFound && keys_.count(id) > 0)
-    return Opened(root, path, std::move(id), 0, key);
+  Key& at = KeyOf(root, path);
+  if (Behind(at, false, result) != 0 || (result == kFileNotFound && at.here))
+    return Opened(at, key);
   return result;
 }
 
 std::int32_t OverlayRegistry::CreateKey(RegHandle root, const std::string& path, RegHandle& key) {
   std::int32_t result = kSuccess;
-  std::string id = KeyId(root, path);
-  const RegHandle inner = Behind(id, root, path, false, result);
-  return Opened(root, path, std::move(id), inner, key);
+  Key& at = KeyOf(root, path);
+  Behind(at, false, result);
+  return Opened(at, key);
 }
 
 std::int32_t OverlayRegistry::QueryValue(RegHandle key, const std::string& name,
                                          std::uint32_t* type, std::uint8_t* data,
                                          std::uint32_t* size) {
-  const auto open = open_.find(key);
-  if (open == open_.end()) return kInvalidHandle;
+  Key* at = Find(key);
+  if (at == nullptr) return kInvalidHandle;
   if (data != nullptr && size == nullptr) return kInvalidParameter;
-  const Open& at = open->second;
   // Most keys hold nothing here: their values are asked for behind without a name to fold.
-  if (at.inner != 0 && keys_.count(at.id) == 0)
-    return inner_.QueryValue(at.inner, name, type, data, size);
-  const std::string id = LocationId(at.id, name);
-  if (const auto r = recorded_.find(id); r != recorded_.end())
-    return Answer(records_[r->second].value, type, data, size);
-  if (const auto f = front_.find(id); f != front_.end()) return Answer(f->second, type, data, size);
-  if (at.inner == 0) return kFileNotFound;
-  return inner_.QueryValue(at.inner, name, type, data, size);
+  if (at->here) {
+    const std::string id = LocationId(at->id, name);
+    if (const auto r = recorded_.find(id); r != recorded_.end())
+      return Answer(records_[r->second].value, type, data, size);
+    if (const auto f = front_.find(id); f != front_.end())
+      return Answer(f->second, type, data, size);
+  }
+  if (at->inner == 0) return kFileNotFound;
+  return inner_.QueryValue(at->inner, name, type, data, size);
 }
 
-void OverlayRegistry::Keep(const Open& at, const std::string& name, StoredValue value) {
+void OverlayRegistry::Keep(Key& at, const std::string& name, StoredValue value) {
   const auto [it, added] = recorded_.try_emplace(LocationId(at.id, name), records_.size());
   if (added) {
-    keys_.insert(at.id);
+    at.here = true;
     records_.push_back({at.root, at.path, name, std::move(value)});
   } else {
     records_[it->second].value = std::move(value);
@@ -153,23 +172,27 @@ void OverlayRegistry::Keep(const Open& at, const std::string& name, StoredValue 
 
 std::int32_t OverlayRegistry::SetValue(RegHandle key, const std::string& name, std::uint32_t type,
                                        const std::uint8_t* data, std::uint32_t size) {
-  const auto open = open_.find(key);
-  if (open == open_.end()) return kInvalidHandle;
+  Key* at = Find(key);
+  if (at == nullptr) return kInvalidHandle;
   if (data == nullptr && size > 0) return kInvalidParameter;
-  const std::string bytes = size > 0 ? std::string(reinterpret_cast<const char*>(data), size) : "";
-  Keep(open->second, name, {true, type, bytes});
+  Keep(*at, name,
+       {true, type, size > 0 ? std::string(reinterpret_cast<const char*>(data), size) : ""});
   return kSuccess;
 }
 
 std::int32_t OverlayRegistry::DeleteValue(RegHandle key, const std::string& name) {
-  const auto open = open_.find(key);
-  if (open == open_.end()) return kInvalidHandle;
-  Keep(open->second, name, {});
+  Key* at = Find(key);
+  if (at == nullptr) return kInvalidHandle;
+  Keep(*at, name, {});
   return kSuccess;
 }
 
 std::int32_t OverlayRegistry::CloseKey(RegHandle key) {
-  return open_.erase(key) > 0 ? kSuccess : kInvalidHandle;
+  if (Find(key) == nullptr) return kInvalidHandle;
+  const std::size_t slot = (key - kFirstHandle) / 4;
+  open_[slot] = nullptr;
+  free_.push_back(slot);
+  return kSuccess;
 }
 
 }  // namespace quillmar

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "registry/RegistryBackend.h"
@@ -57,27 +56,31 @@ class OverlayRegistry final : public RegistryBackend {
   std::int32_t CloseKey(RegHandle key) override;
 
  private:
-  struct Open {
+  // One key as both back ends know it, made once however often it is opened.
+  struct Key {
     RegHandle root;
     std::string path;
-    RegHandle inner;  // the other back end's, owned by behind_; 0 when the key exists only here
-    std::string id;   // the folded key, made once for all the calls on the handle
+    std::string id;       // folded
+    RegHandle inner = 0;  // the other back end's, open as long as the overlay; 0 for none
+    std::int32_t opened = kFileNotFound;
+    bool tried = false;  // opened (or tried) on the other back end
+    bool here = false;   // holds values put in front or recorded
   };
-  std::int32_t Opened(RegHandle root, const std::string& path, std::string id, RegHandle inner,
-                      RegHandle& key);
+  Key& KeyOf(RegHandle root, const std::string& path);
   // The other back end's key, opened or created on first use; 0 with the result code otherwise.
-  RegHandle Behind(const std::string& id, RegHandle root, const std::string& path, bool create,
-                   std::int32_t& result);
-  void Keep(const Open& at, const std::string& name, StoredValue value);
+  RegHandle Behind(Key& key, bool create, std::int32_t& result);
+  std::int32_t Opened(Key& key, RegHandle& handle);
+  Key* Find(RegHandle handle) const;
+  void Keep(Key& at, const std::string& name, StoredValue value);
 
   RegistryBackend& inner_;
   std::unordered_map<std::string, StoredValue> front_;     // by folded location
   std::unordered_map<std::string, std::size_t> recorded_;  // folded location to records_
-  std::unordered_set<std::string> keys_;                   // folded keys that hold values here
   std::vector<Record> records_;
-  std::map<RegHandle, Open> open_;
-  std::unordered_map<std::string, std::pair<RegHandle, std::int32_t>> behind_;  // by folded key
-  RegHandle next_handle_ = 0x1000;
+  std::unordered_map<std::string, std::unique_ptr<Key>> keys_;  // by folded key
+  Key* last_ = nullptr;                                         // the key opened last
+  std::vector<Key*> open_;                                      // by handle; null when closed
+  std::vector<std::size_t> free_;                               // closed handles' slots
 };
 
 }  // namespace quillmar
