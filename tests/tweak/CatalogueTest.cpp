@@ -32,13 +32,9 @@ TEST(Catalogue, EachBoxWritesItsOwnValues) {
       {"ChckHide", user, kExplorer, "NoDesktop", "#1", "#0"},
       {"ChckRightClick", user, kExplorer, "NoViewContextMenu", "#1", "#0"},
       {"ChckADFeature", user, kExplorer, "NoActiveDesktop", "#1", "#0"},
-      {"ChckADFeature", user, kExplorer, "NoSetActiveDesktop", "#1", "#1"},  // and its item off
       {"ChckDontSave", user, kExplorer, "NoSaveSettings", "#1", "#0"},
       {"ChckDisableRegistry", user, kSystem, "DisableRegistryTools", "#1", "#0"},
       {"ChckDisableCancelButton", kLocalMachine, kLogon, "MustBeValidated", "#1", "#0"},
-      {"ChckThumbnails", kClassesRoot, ".bmp", "", "Paint.Picture", "PBrush"},
-      {"ChckThumbnails", kClassesRoot, "Paint.Picture\\DefaultIcon", "", "%1", "%1"},
-      {"ChckThumbnails", user, kProgram, "bmp", "PBrush", "PBrush"},
       {"ChckDisplayChanges", user, kSystem, "NoDispCPL", "#1", "#0"},
       {"ChckDenyPasswords", user, kSystem, "NoPwdPage", "#1", "#0"},
       {"ChckDenyUserProfiles", user, kSystem, "NoProfilePage", "#1", "#0"},
@@ -48,7 +44,6 @@ TEST(Catalogue, EachBoxWritesItsOwnValues) {
     Program p;
     Store(p.registry, user, kProgram, "LogOffBox", Text("NoPromptNoLogOff"));
     Store(p.registry, kLocalMachine, kLogon, "UserProfiles", Number(1));
-    Store(p.registry, kClassesRoot, ".bmp", "", Text("PBrush"));
     Form4& f = p.Load();
     auto& box = dynamic_cast<ui::CheckBox&>(*f.Find(c.control));
     for (int state : {1, 0}) {
