@@ -26,7 +26,7 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
   }
 }
 
-// A blank box never overwrites the machine-wide owner/organisation; texts stay text; prompt last.
+// A blank box never overwrites the machine-wide owner/organisation; texts stay text.
 TEST(Apply, Texts) {
   // Name, company, size; then DefName, DefCompany, RegisteredOwner, RegisteredOrganization, size.
   const char* cases[][4] = {{"", "", "", ". . Owner Org ."},
@@ -43,9 +43,6 @@ TEST(Apply, Texts) {
     f.TxtName.SetText(c[0]);
     f.TxtCompany.SetText(c[1]);
     f.Txtpix.SetText(c[2]);
-    p.host.answer_modal = [&](ui::Window&) {
-      EXPECT_EQ("Prompt", p.Values(kCurrentUser, kProgram, {"LogOffBox"}));
-    };
     f.BtnApply.Click();
     EXPECT_EQ(c[3],
               p.Values(kCurrentUser, kUserInfo, {"DefName", "DefCompany"}) + " " +
