@@ -122,7 +122,7 @@ TEST(FaultSweep, NothingLostUnderAnyRefusal) {
           // Refused with "not found", a read cannot tell a value from a missing one.
           if (gone && code == kFileNotFound && url_read) ++read_as_missing;
           if (gone && !(code == kFileNotFound && url_read))
-            Lost(addresses, "addresses beside" + history);
+            Lost(addresses, "addresses after" + history);
           const bool kept = s.Values(kClassesRoot, ".bmp", {""}) == flow.type ||
                             s.Values(kCurrentUser, kProgram, {"bmp"}) == flow.type;
           const bool missing = code == kFileNotFound && !from_on && served[n - 1].empty();
