@@ -64,6 +64,8 @@ RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std:
       }
     }
   }
+  // The latest call's code tells a refused call from a value of a form this cannot decode.
+  if (found == ReadOutcome::kUnreadable && LastRegResult != kSuccess) found = ReadOutcome::kRefused;
   LastRegResult = key.Close();
   if (outcome != nullptr) *outcome = found;
   return result;

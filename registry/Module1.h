@@ -9,8 +9,9 @@
 namespace quillmar {
 
 // What a read found: a value it could decode, nothing there (the key or the value does not
-// exist), or something it could not read (any other failure, another type, a malformed number).
-enum class ReadOutcome { kValue, kMissing, kUnreadable };
+// exist), something it could not decode (another type, a malformed number, a text too large), or
+// a call the registry refused with any other code.
+enum class ReadOutcome { kValue, kMissing, kUnreadable, kRefused };
 
 // The registry helpers every window goes through, with the values they keep for the whole run.
 // Each helper opens or creates one key, does one job and closes it; the platform's result code of
@@ -42,6 +43,9 @@ class Module1 {
   // How many typed URL values the list held at the last load or Apply. Wider than the 16 bits
   // the history once had, so that a long history never wraps.
   std::int32_t TypedUrlCount = 0;
+  // Set by a load that a refused read stopped: what lies past the list is unknown, so Apply
+  // deletes no typed URL value beyond those it writes.
+  bool TypedUrlEndUnknown = false;
 
  private:
   RegistryBackend& registry_;

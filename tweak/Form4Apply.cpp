@@ -32,14 +32,15 @@ void ApplyThumbnails(const Form4& form, Module1& m) {
   if (form.ChckThumbnails.value() == 1) {
     ReadOutcome outcome = ReadOutcome::kUnreadable;
     const RegValue before = Read(m, type, 0, &outcome);
-    if (outcome == ReadOutcome::kUnreadable) return;
+    if (outcome == ReadOutcome::kUnreadable || outcome == ReadOutcome::kRefused) return;
     if (before != TextOf(type) && !Write(m, saved, before)) return;
     Write(m, type, TextOf(type));
     Write(m, icon, TextOf(icon));
     return;
   }
+  // Only the type the thumbnails wrote is replaced; any other belongs to whoever set it.
   const RegValue restore = Read(m, saved);
-  if (!IsEmptyText(restore)) Write(m, type, restore);
+  if (!IsEmptyText(restore) && Read(m, type) == TextOf(type)) Write(m, type, restore);
 }
 
 // The boxes load from the user's values only, so an empty box never replaces a machine-wide
@@ -54,7 +55,7 @@ void ApplyText(const Form4& form, Module1& m, const Row& row) {
 // The list is a subsequence of the values loaded, so at the first refused write every item not
 // yet written still sits in its old slot from there on: stop, and keep the old count so that the
 // next Apply cleans up. A refused delete stops the deletes and keeps the old count, so the next
-// Apply retries them.
+// Apply retries them. Past a history whose end is unknown, a delete would leave a gap.
 void ApplyTypedUrls(const Form4& form, Module1& m) {
   const Row& row = RowOf(KeyLabel::kTypedUrl, "url");
   const std::int32_t old_count = m.TypedUrlCount;
@@ -65,7 +66,7 @@ void ApplyTypedUrls(const Form4& form, Module1& m) {
       return;
     }
   }
-  for (std::int32_t i = count + 1; i <= old_count; ++i)
+  for (std::int32_t i = count + 1; !m.TypedUrlEndUnknown && i <= old_count; ++i)
     if (!Delete(m, row, i)) return;
   m.TypedUrlCount = count;
 }

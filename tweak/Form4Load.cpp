@@ -53,14 +53,17 @@ void LoadThumbnails(Form4& form, const StepReads& reads) {
   form.ChckThumbnails.SetValue(on ? 1 : 0);
 }
 
-// The history ends at the first number that reads as the empty text.
+// The history ends at the first number that reads as the empty text; a refused read ends the list
+// but leaves the history's end unknown.
 void LoadTypedUrls(Form4& form, Module1& m, const Row& row) {
+  ReadOutcome outcome = ReadOutcome::kValue;
   for (std::int32_t i = 1; i < std::numeric_limits<std::int32_t>::max(); ++i) {
-    const RegValue url = Read(m, row, i);
+    const RegValue url = Read(m, row, i, &outcome);
     if (IsEmptyText(url)) break;
     form.List1.AddItem(AsText(url));
   }
   m.TypedUrlCount = form.List1.ListCount();
+  m.TypedUrlEndUnknown = outcome == ReadOutcome::kRefused;
 }
 
 // A text that is none of the choices leaves the layout's choice in place.

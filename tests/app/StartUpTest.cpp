@@ -1,50 +1,41 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <tuple>
 
 #include "tests/support/HeadlessHost.h"
 
 namespace quillmar::test {
 namespace {
 
-TEST(StartUp, FirstTimeDecidesWhichWindowOpens) {
-  const std::vector<std::string> agreement = {"Show: Form7", "Beep"};
-  const std::vector<std::string> tweak = {"Close: Form7", "Show: Form4"};
-  const std::pair<std::optional<Raw>, bool> cases[] = {
-      {std::nullopt, true}, {Text(""), true},   {Text("First"), false},
-      {Text("yes"), false}, {Number(1), false},
-  };
-  for (const auto& [stored, shows_agreement] : cases) {
-    SCOPED_TRACE(stored ? stored->bytes : "missing");
-    Program p;
-    if (stored) Store(p.registry, kCurrentUser, kProgram, "FirstTime", *stored);
-    Start(p.forms);
-    EXPECT_EQ(shows_agreement ? agreement : tweak, p.host.events);
-  }
-}
+using Answer = void (*)(Program&, Form7&);
+const Answer kYes = [](Program&, Form7& f) { f.Command1.Click(); };
+const Answer kNo = [](Program&, Form7& f) { f.Command2.Click(); };
+const Answer kCloseBox = [](Program& p, Form7& f) { p.forms.Close(f); };
 
-// Yes opens the tweak window; only No brings the agreement back at the next start.
-TEST(StartUp, AgreementAnswers) {
-  using Answer = void (*)(Program&, Form7&);
-  const std::tuple<Answer, bool, const char*> cases[] = {
-      {[](Program&, Form7& f) { f.Command1.Click(); }, true, "First"},
-      {[](Program&, Form7& f) { f.Command2.Click(); }, false, ""},
-      {[](Program& p, Form7& f) { p.forms.Close(f); }, false, "First"},
-  };
-  for (const auto& [answer, tweak_opens, first_time] : cases) {
-    SCOPED_TRACE(testing::Message() << first_time << tweak_opens);
+// FirstTime as stored and the agreement's answer when it shows (only an empty or missing value
+// shows it); then FirstTime, whether the tweak window is open, and the next start.
+TEST(StartUp, FirstTimeAndTheAgreement) {
+  const struct {
+    std::optional<Raw> stored;
+    Answer answer;
+    const char* after;
+  } cases[] = {{std::nullopt, kYes, "First"},      {Text(""), kNo, "."},
+               {std::nullopt, kCloseBox, "First"}, {Text("First"), nullptr, "First"},
+               {Text("yes"), nullptr, "yes"},      {Number(1), nullptr, "#1"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.after);
     Program p;
+    if (c.stored) Store(p.registry, kCurrentUser, kProgram, "FirstTime", *c.stored);
     Start(p.forms);
-    auto* agreement = dynamic_cast<Form7*>(p.forms.Find("Form7"));
-    ASSERT_NE(nullptr, agreement);
-    answer(p, *agreement);
+    const std::vector<std::string> agreement = {"Show: Form7", "Beep"};
+    const std::vector<std::string> tweak = {"Close: Form7", "Show: Form4"};
+    EXPECT_EQ(c.answer ? agreement : tweak, p.host.events);
+    if (c.answer) c.answer(p, *dynamic_cast<Form7*>(p.forms.Find("Form7")));
     p.forms.Collect();
-    EXPECT_EQ(tweak_opens, p.forms.AnyOpen());
-    EXPECT_EQ(RegValue(std::string(first_time)),
-              p.module.QueryValue(kCurrentUser, kProgram, "FirstTime"));
+    EXPECT_EQ(c.answer == nullptr || c.answer == kYes, p.forms.AnyOpen());
+    EXPECT_EQ(c.after, p.Values(kCurrentUser, kProgram, {"FirstTime"}));
     Start(p.forms);
-    EXPECT_EQ(*first_time == '\0', p.forms.Find("Form7") != nullptr);
+    EXPECT_EQ(c.answer == kNo, p.forms.Find("Form7") != nullptr);
   }
 }
 

@@ -4,10 +4,7 @@ from harness import PROGRAM_KEY, Scenario
 
 
 class StartUp(Scenario):
-    def test_agreement_answers_then_a_cancelled_prompt_whose_choice_the_next_apply_uses(self):
-        self.start()
-        self.click(self.find("No"))
-        self.app.wait(15)
+    def test_agreement_yes_then_a_cancelled_prompt_whose_choice_the_next_apply_uses(self):
         self.start()
         self.click(self.find("Yes"))
         self.wait_active()

@@ -128,11 +128,14 @@ struct Program {
     RegisterWindows(forms, module);
   }
   // Seeded: every catalogue location holds a value, so every key exists.
-  Program(const char* first_time, const char* log_off) : Program() {
-    std::map<std::string, Raw> seed = {
-        {"MustBeValidated", Number(1)}, {"UserProfiles", Number(1)},
-        {"", Text("PBrush")},           {"bmp", Text("")},
-        {"LogOffBox", Text(log_off)},   {"FirstTime", Text(first_time)}};
+  Program(const char* first_time, const char* log_off, const char* type, const char* saved)
+      : Program() {
+    std::map<std::string, Raw> seed = {{"MustBeValidated", Number(1)},
+                                       {"UserProfiles", Number(1)},
+                                       {"", Text(type)},
+                                       {"bmp", Text(saved)},
+                                       {"LogOffBox", Text(log_off)},
+                                       {"FirstTime", Text(first_time)}};
     for (char c = 'a'; c <= 'f'; ++c) seed["url" + std::to_string(c - 'a' + 1)] = Text({c});
     ForEachLocation([&](const Row& row, const std::string& name) {
       const auto it = seed.find(name);
