@@ -128,7 +128,8 @@ struct Program {
     RegisterWindows(forms, module);
   }
   // Seeded: every catalogue location holds a value, so every key exists.
-  Program(const char* first_time, const char* log_off, const char* type, const char* saved)
+  Program(const char* first_time, const char* log_off, const char* type = "PBrush",
+          const char* saved = "")
       : Program() {
     std::map<std::string, Raw> seed = {{"MustBeValidated", Number(1)},
                                        {"UserProfiles", Number(1)},
