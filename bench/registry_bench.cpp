@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "app/QuietHost.h"
 #include "app/Start.h"
 #include "registry/Module1.h"
 #include "registry/Win32Registry.h"
@@ -30,18 +31,6 @@
 namespace {
 
 using namespace quillmar;
-
-// No windows: shows nothing, answers nothing.
-class QuietHost final : public ui::Host {
- public:
-  void MsgBox(const std::string&) override {}
-  void Beep() override {}
-  void SetFocus(ui::Control&) override {}
-  void Show(ui::Window&, bool) override {}
-  void Close(ui::Window&) override {}
-  void LogOff() override {}
-  int PlatformId() override { return 2; }
-};
 
 enum class Op { kOpen, kCreate, kQuery, kSet, kDelete, kClose };
 
@@ -235,7 +224,7 @@ struct WindowProgram {
 struct Program {
   explicit Program(RegistryBackend& registry) : module(registry), forms(host) {}
   Module1 module;
-  QuietHost host;
+  QuietHost host{2};
   ui::Forms forms;
 };
 

@@ -86,18 +86,8 @@ std::int32_t MemoryRegistry::QueryValue(RegHandle key, const std::string& name, 
   auto it = node->values.find(FoldCase(name));
   if (it == node->values.end()) return kFileNotFound;
   const auto& value = it->second;
-  const auto needed = static_cast<std::uint32_t>(value.bytes.size());
-  if (type != nullptr) *type = value.type;
-  std::int32_t result = kSuccess;
-  if (data != nullptr) {
-    if (*size < needed) {
-      result = kMoreData;
-    } else if (needed > 0) {
-      std::memcpy(data, value.bytes.data(), needed);
-    }
-  }
-  if (size != nullptr) *size = needed;
-  return result;
+  return AnswerQuery(value.type, value.bytes.data(), static_cast<std::uint32_t>(value.bytes.size()),
+                     type, data, size);
 }
 
 std::int32_t MemoryRegistry::SetValue(RegHandle key, const std::string& name, std::uint32_t type,

@@ -25,18 +25,8 @@ std::string LocationId(const std::string& key_id, const std::string& name) {
 std::int32_t Answer(const StoredValue& value, std::uint32_t* type, std::uint8_t* data,
                     std::uint32_t* size) {
   if (!value.present) return kFileNotFound;
-  const auto needed = static_cast<std::uint32_t>(value.bytes.size());
-  if (type != nullptr) *type = value.type;
-  std::int32_t result = kSuccess;
-  if (data != nullptr) {
-    if (*size < needed) {
-      result = kMoreData;
-    } else if (needed > 0) {
-      std::memcpy(data, value.bytes.data(), needed);
-    }
-  }
-  if (size != nullptr) *size = needed;
-  return result;
+  return AnswerQuery(value.type, reinterpret_cast<const std::uint8_t*>(value.bytes.data()),
+                     static_cast<std::uint32_t>(value.bytes.size()), type, data, size);
 }
 
 }  // namespace

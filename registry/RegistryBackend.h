@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace quillmar {
@@ -50,5 +51,23 @@ class RegistryBackend {
   // Releases the handle; the handle 0 is answered with a failure code.
   virtual std::int32_t CloseKey(RegHandle key) = 0;
 };
+
+// How the platform answers a query of a value that is there, for a back end that holds its
+// bytes: the type and the size always, the data only into a buffer large enough for it.
+inline std::int32_t AnswerQuery(std::uint32_t stored_type, const std::uint8_t* bytes,
+                                std::uint32_t needed, std::uint32_t* type, std::uint8_t* data,
+                                std::uint32_t* size) {
+  if (type != nullptr) *type = stored_type;
+  std::int32_t result = kSuccess;
+  if (data != nullptr) {
+    if (*size < needed) {
+      result = kMoreData;
+    } else if (needed > 0) {
+      std::memcpy(data, bytes, needed);
+    }
+  }
+  if (size != nullptr) *size = needed;
+  return result;
+}
 
 }  // namespace quillmar
