@@ -2,11 +2,24 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace quillmar::win32 {
+namespace {
+
+// Every ANSI code page holds ASCII as it is, so most texts need no call at all.
+template <typename From, typename To>
+bool Ascii(From text, To& out) {
+  for (const auto c : text)
+    if (static_cast<std::uint16_t>(c) >= 0x80) return false;
+  out.assign(text.begin(), text.end());
+  return true;
+}
+
+}  // namespace
 
 bool AnsiCodec::ToAnsi(std::u16string_view text, std::string& out) {
-  out.clear();
-  if (text.empty()) return true;
+  if (Ascii(text, out)) return true;
   const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
   const int length = static_cast<int>(text.size());
   BOOL used_default = FALSE;
@@ -20,8 +33,7 @@ bool AnsiCodec::ToAnsi(std::u16string_view text, std::string& out) {
 }
 
 bool AnsiCodec::FromAnsi(std::string_view text, std::u16string& out) {
-  out.clear();
-  if (text.empty()) return true;
+  if (Ascii(text, out)) return true;
   const int length = static_cast<int>(text.size());
   const int size =
       MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), length, nullptr, 0);
