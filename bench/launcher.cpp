@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int kListRepeats = 5;
+constexpr int kListRepeats = 11;
 
 struct Target {
   std::string name;
