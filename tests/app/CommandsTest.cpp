@@ -7,31 +7,26 @@
 namespace quillmar::test {
 namespace {
 
-// Files in memory; output lines as Latin-1.
+// One program's command line: files in memory, output lines as Latin-1.
 struct Platform final : CommandPlatform {
-  explicit Platform(RegistryBackend& r) : backend(r) {}
+  template <class... Args>
+  explicit Platform(Args... args) : p(args...) {}
   bool ReadFile(const std::u16string& name, std::string& bytes, std::string& why) override {
-    const auto it = files.find(name);
-    if (it == files.end()) return (why = "cannot be opened", false);
-    return (bytes = it->second, true);
+    return files.count(name) ? (bytes = files[name], true) : (why = "cannot be opened", false);
   }
   bool ReplaceFile(const std::u16string& name, const std::string& bytes, std::string&) override {
     return (files[name] = bytes, true);
   }
-  void Out(const std::u16string& line) override { out.push_back(Narrow(line)); }
-  void Err(const std::u16string& line) override { err.push_back(Narrow(line)); }
+  void Out(const std::u16string& line) override { out.emplace_back(line.begin(), line.end()); }
+  void Err(const std::u16string& line) override { err.emplace_back(line.begin(), line.end()); }
   TextCodec& codec() override { return latin1; }
-  RegistryBackend& registry() override { return backend; }
+  RegistryBackend& registry() override { return p.registry; }
   int PlatformId() override { return 2; }
-  std::string Narrow(const std::u16string& s) { return std::string(s.begin(), s.end()); }
-
-  int Run(std::vector<std::string> args) {
+  int Run(const std::vector<std::u16string>& args) {
     out.clear(), err.clear();
-    std::vector<std::u16string> wide;
-    for (const std::string& a : args) wide.emplace_back(a.begin(), a.end());
-    return RunCommand(wide, *this);
+    return RunCommand(args, *this);
   }
-  RegistryBackend& backend;
+  Program p;
   Latin1Codec latin1;
   std::map<std::u16string, std::string> files;
   std::vector<std::string> out, err;
@@ -43,19 +38,18 @@ int Writes(const FaultyRegistry& r) {
 }
 
 TEST(Commands, OptionsAndExitStatus) {
-  const std::tuple<std::vector<std::string>, int, const char*> cases[] = {
-      {{"--help"}, kDone, "Usage: quillmar"},
-      {{"--version"}, kDone, "Quillmar 1.0"},
-      {{"--bogus"}, kBadInput, "!Usage: quillmar"},
-      {{"--export"}, kBadInput, "!Usage: quillmar"},
-      {{"--import", "--dry-run"}, kBadInput, "!Usage: quillmar"},
-      {{"--export", "f.reg", "--dry-run"}, kBadInput, "!Usage: quillmar"},
-      {{"--import", "none.reg"}, kBadInput, "!none.reg: cannot be opened"},
+  const std::tuple<std::vector<std::u16string>, int, const char*> cases[] = {
+      {{u"--help"}, kDone, "Usage: quillmar"},
+      {{u"--version"}, kDone, "Quillmar 1.0"},
+      {{u"--bogus"}, kBadInput, "!Usage: quillmar"},
+      {{u"--export"}, kBadInput, "!Usage: quillmar"},
+      {{u"--import", u"--dry-run"}, kBadInput, "!Usage: quillmar"},
+      {{u"--export", u"f.reg", u"--dry-run"}, kBadInput, "!Usage: quillmar"},
+      {{u"--import", u"none.reg"}, kBadInput, "!none.reg: cannot be opened"},
   };
   for (const auto& [args, status, first] : cases) {
     SCOPED_TRACE(first);
-    MemoryRegistry memory;
-    Platform p(memory);
+    Platform p;
     EXPECT_EQ(status, p.Run(args));
     const auto& lines = first[0] == '!' ? p.err : p.out;
     ASSERT_FALSE(lines.empty());
@@ -85,12 +79,11 @@ TEST(Commands, ImportRefusesWhatTheCatalogueDoesNotHold) {
   };
   for (const auto& [body, message] : cases) {
     SCOPED_TRACE(body);
-    Program seeded("1", "Prompt");
-    Platform p(seeded.registry);
+    Platform p("1", "Prompt");
     p.files[u"f.reg"] = std::string("REGEDIT4\n") + body + "\n";
-    seeded.registry.armed = true;
-    EXPECT_EQ(kBadInput, p.Run({"--import", "f.reg"}));
-    EXPECT_EQ(0, Writes(seeded.registry));
+    p.p.registry.armed = true;
+    EXPECT_EQ(kBadInput, p.Run({u"--import", u"f.reg"}));
+    EXPECT_EQ(0, Writes(p.p.registry));
     ASSERT_EQ(1u, p.err.size());
     EXPECT_EQ(0u, p.err[0].rfind(message, 0)) << p.err[0];
   }
@@ -98,30 +91,28 @@ TEST(Commands, ImportRefusesWhatTheCatalogueDoesNotHold) {
 
 // Export, import on a clean account, export again: the same bytes; importing again changes nothing.
 TEST(Commands, RoundTripAndDryRun) {
-  Program source("1", "NoPromptNoLogOff");
-  Platform from(source.registry);
-  ASSERT_EQ(kDone, from.Run({"--export", "a.reg"}));
-  Program clean;  // on the same machine: the user-profile guard lets MustBeValidated through
-  Store(clean.registry, kLocalMachine, kLogon, "UserProfiles", Number(1));
-  Platform to(clean.registry);
+  Platform from("1", "NoPromptNoLogOff"), to;
+  ASSERT_EQ(kDone, from.Run({u"--export", u"a.reg"}));
+  // On the same machine: the user-profile guard lets MustBeValidated through.
+  Store(to.p.registry, kLocalMachine, kLogon, "UserProfiles", Number(1));
   to.files = from.files;
-  EXPECT_EQ(kDone, to.Run({"--import", "a.reg"}));
+  EXPECT_EQ(kDone, to.Run({u"--import", u"a.reg"}));
   EXPECT_EQ("Most settings take effect at the next logon.", to.out.back());
-  ASSERT_EQ(kDone, to.Run({"--export", "b.reg"}));
+  ASSERT_EQ(kDone, to.Run({u"--export", u"b.reg"}));
   EXPECT_EQ(to.files[u"a.reg"], to.files[u"b.reg"]);
-  EXPECT_EQ(".", clean.Values(kCurrentUser, kProgram, {"FirstTime"}));
+  EXPECT_EQ(".", to.p.Values(kCurrentUser, kProgram, {"FirstTime"}));
 
-  clean.registry.armed = true;
-  EXPECT_EQ(kDone, to.Run({"--import", "a.reg"}));
+  to.p.registry.armed = true;
+  EXPECT_EQ(kDone, to.Run({u"--import", u"a.reg"}));
   EXPECT_EQ(std::vector<std::string>{"Nothing changed."}, to.out);
   to.files[u"c.reg"] =
       "REGEDIT4\r\n[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer]\r\n"
       "\"NoFind\"=dword:1\r\n";
   const std::string change = std::string("HKEY_CURRENT_USER\\") + kExplorer + "\\NoFind: 0 -> 1";
-  EXPECT_EQ(kDone, to.Run({"--dry-run", "--import", "c.reg"}));
+  EXPECT_EQ(kDone, to.Run({u"--dry-run", u"--import", u"c.reg"}));
   EXPECT_EQ((std::vector<std::string>{"Dry run: nothing is written.", change}), to.out);
-  EXPECT_EQ(0, Writes(clean.registry));
-  EXPECT_EQ(kDone, to.Run({"--import", "c.reg"}));
+  EXPECT_EQ(0, Writes(to.p.registry));
+  EXPECT_EQ(kDone, to.Run({u"--import", u"c.reg"}));
   EXPECT_EQ((std::vector<std::string>{change, "Most settings take effect at the next logon."}),
             to.out);
 }
@@ -152,12 +143,12 @@ TEST(Commands, ImportIsTheWindowsApply) {
   };
   for (const auto& [file, stored, after] : cases) {
     SCOPED_TRACE(after);
-    Program p;
+    Platform platform;
+    Program& p = platform.p;
     for (const auto& [root, path, name, text] : stored)
       Store(p.registry, root, path, name, Text(text));
-    Platform platform(p.registry);
     platform.files[u"f.reg"] = "REGEDIT4\n" + file + "\n";
-    EXPECT_EQ(kDone, platform.Run({"--import", "f.reg"}));
+    EXPECT_EQ(kDone, platform.Run({u"--import", u"f.reg"}));
     EXPECT_EQ(after, p.Values(kCurrentUser, kExplorer, {"NoSetActiveDesktop", "NoRecentDocsMenu"}) +
                          " " + p.Values(kClassesRoot, ".bmp", {""}) + " " +
                          p.Values(kCurrentUser, kProgram, {"bmp"}) + " " +
@@ -167,13 +158,13 @@ TEST(Commands, ImportIsTheWindowsApply) {
 
 // A standard user: the machine-wide rows are listed as refused, everything else is written.
 TEST(Commands, RefusedWritesAreListed) {
-  Program p;
+  Platform platform;
+  Program& p = platform.p;
   p.registry.refused_root = kLocalMachine;
   p.registry.code = kAccessDenied;
-  Platform platform(p.registry);
   platform.files[u"f.reg"] =
       std::string("REGEDIT4\n[HKCU\\") + kUserInfo + "]\n\"DefName\"=\"Ann\"\n";
-  EXPECT_EQ(kSomeRefused, platform.Run({"--import", "f.reg"}));
+  EXPECT_EQ(kSomeRefused, platform.Run({u"--import", u"f.reg"}));
   EXPECT_EQ((std::vector<std::string>{
                 "HKEY_LOCAL_MACHINE\\Network\\Logon\\MustBeValidated: not written (error 5)",
                 std::string("HKEY_LOCAL_MACHINE\\") + kVersion +
