@@ -1,11 +1,46 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "app/Commands.h"
+#include "registry/OverlayRegistry.h"
 #include "tests/support/HeadlessHost.h"
 #include "tests/support/Latin1Codec.h"
 
 namespace quillmar::test {
 namespace {
+
+using Answer = void (*)(Program&, Form7&);
+const Answer kYes = [](Program&, Form7& f) { f.Command1.Click(); };
+const Answer kNo = [](Program&, Form7& f) { f.Command2.Click(); };
+const Answer kCloseBox = [](Program& p, Form7& f) { p.forms.Close(f); };
+
+// FirstTime as stored and the agreement's answer when it shows (only an empty or missing value
+// shows it); then FirstTime, whether the tweak window is open, and the next start.
+TEST(StartUp, FirstTimeAndTheAgreement) {
+  const struct {
+    std::optional<Raw> stored;
+    Answer answer;
+    const char* after;
+  } cases[] = {{std::nullopt, kYes, "First"},      {Text(""), kNo, "."},
+               {std::nullopt, kCloseBox, "First"}, {Text("First"), nullptr, "First"},
+               {Text("yes"), nullptr, "yes"},      {Number(1), nullptr, "#1"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.after);
+    Program p;
+    if (c.stored) Store(p.registry, kCurrentUser, kProgram, "FirstTime", *c.stored);
+    Start(p.forms);
+    const std::vector<std::string> agreement = {"Show: Form7", "Beep"};
+    const std::vector<std::string> tweak = {"Close: Form7", "Show: Form4"};
+    EXPECT_EQ(c.answer ? agreement : tweak, p.host.events);
+    if (c.answer) c.answer(p, *dynamic_cast<Form7*>(p.forms.Find("Form7")));
+    p.forms.Collect();
+    EXPECT_EQ(c.answer == nullptr || c.answer == kYes, p.forms.AnyOpen());
+    EXPECT_EQ(c.after, p.Values(kCurrentUser, kProgram, {"FirstTime"}));
+    Start(p.forms);
+    EXPECT_EQ(c.answer == kNo, p.forms.Find("Form7") != nullptr);
+  }
+}
 
 // One program's command line: files in memory, output lines as Latin-1.
 struct Platform final : CommandPlatform {
@@ -154,6 +189,21 @@ TEST(Commands, ImportIsTheWindowsApply) {
                          p.Values(kCurrentUser, kProgram, {"bmp"}) + " " +
                          p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3"}));
   }
+}
+
+// Reads see the overlay's own records first, then the values in front, then the registry behind.
+TEST(Overlay, ReadsSeeRecordsThenFrontThenBehind) {
+  MemoryRegistry memory;
+  for (const char* name : {"a", "b", "c"}) Store(memory, kCurrentUser, "K", name, Text("behind"));
+  OverlayRegistry overlay(memory);
+  overlay.PutInFront(kCurrentUser, "k", "A", {true, kRegSz, std::string("front\0", 6)});
+  overlay.PutInFront(kCurrentUser, "k", "B", {true, kRegSz, std::string("front\0", 6)});
+  Module1 m(overlay);
+  m.SaveValue(kCurrentUser, "K", "b", std::string("mine"));
+  m.DeleteValue(kCurrentUser, "K", "c");
+  EXPECT_EQ("front mine", AsText(m.QueryValue(kCurrentUser, "K", "a")) + " " +
+                              AsText(m.QueryValue(kCurrentUser, "K", "b")) +
+                              AsText(m.QueryValue(kCurrentUser, "K", "c")));
 }
 
 // A standard user: the machine-wide rows are listed as refused, everything else is written.
