@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/Commands.h"
+#include "logoff/Form5.h"
 #include "registry/OverlayRegistry.h"
 #include "tests/support/HeadlessHost.h"
 #include "tests/support/Latin1Codec.h"
@@ -39,6 +40,57 @@ TEST(StartUp, FirstTimeAndTheAgreement) {
     EXPECT_EQ(c.after, p.Values(kCurrentUser, kProgram, {"FirstTime"}));
     Start(p.forms);
     EXPECT_EQ(c.answer == kNo, p.forms.Find("Form7") != nullptr);
+  }
+}
+
+enum Reply { kLogOffNow, kCancel, kClosed };
+const std::string kOptions[] = {"OptPrompt", "OptDontPromptAndLogOff",
+                                "OptDontPromptAndDontLogOff"};
+
+ui::OptionButton& Option(ui::Window& w, const std::string& name) {
+  return dynamic_cast<ui::OptionButton&>(*w.Find(name));
+}
+
+// Every answer, and the next Apply: a choice acts from then on; each prompt starts afresh.
+TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
+  const struct {
+    Reply answer;
+    int choice;  // in kOptions
+    const char* stored;
+    int tweak_option;  // the tweak window's twin of kOptions selected afterwards
+    char next;         // the next Apply: 'P' prompts, 'L' logs off at once, '-' does neither
+  } cases[] = {
+      {kLogOffNow, 1, "NoPromptLogOff", 0, 'P'},
+      {kLogOffNow, 2, "NoPromptNoLogOff", 0, 'P'},
+      {kCancel, 1, "NoPromptLogOff", 1, 'L'},
+      {kCancel, 2, "NoPromptNoLogOff", 2, '-'},
+      {kClosed, 2, "Prompt", 0, 'P'},
+  };
+  const std::map<char, std::vector<std::string>> next = {
+      {'P', {"Beep", "ShowModal: Form5", "Close: Form5"}}, {'L', {"LogOff"}}, {'-', {}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    Program p;
+    Form4& tweak = p.Load();
+    p.host.answer_modal = [&](ui::Window& w) {
+      auto& prompt = dynamic_cast<Form5&>(w);
+      EXPECT_EQ(&prompt.cmdLogoff, prompt.InitialFocus());
+      Option(prompt, kOptions[c.choice]).Select();
+      if (c.answer == kLogOffNow) prompt.cmdLogoff.Click();
+      if (c.answer == kCancel) prompt.Command1.Click();
+      if (c.answer == kClosed) p.forms.Close(prompt);
+    };
+    tweak.BtnApply.Click();
+    p.forms.Collect();
+    EXPECT_EQ(RegValue(std::string(c.stored)),
+              p.module.QueryValue(kCurrentUser, kProgram, "LogOffBox"));
+    EXPECT_EQ(c.answer == kLogOffNow ? 1 : 0, p.host.Count("LogOff"));
+    EXPECT_TRUE(Option(tweak, kOptions[c.tweak_option] + "1").value());
+    EXPECT_EQ("ShowModal: Form5", p.host.events.at(1)) << "after the beep";
+    p.host.events.clear();
+    p.host.answer_modal = [](ui::Window& w) { EXPECT_TRUE(Option(w, kOptions[0]).value()); };
+    tweak.BtnApply.Click();
+    EXPECT_EQ(next.at(c.next), p.host.events);
   }
 }
 
