@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "registry/KeyHandle.h"
@@ -87,33 +88,26 @@ TEST_F(RegistryConformance, QueryValueReadsEveryStoredForm) {
 }
 
 TEST_F(RegistryConformance, SaveValueStoresNumbersAndTexts) {
-  struct Case {
-    const char* label;
-    RegValue value;
-    bool as_text;
-    std::uint32_t type;
-    std::string bytes;
+  // The value, whether SaveAsText is set, and the type and bytes stored.
+  const std::tuple<RegValue, bool, std::uint32_t, std::string> cases[] = {
+      {std::int32_t{-5}, false, kRegDword, "\xFB\xFF\xFF\xFF"s},
+      {""s, false, kRegSz, "\0"s},
+      {" 32 "s, true, kRegSz, "32\0"s},
+      {std::int32_t{48}, true, kRegSz, "48\0"s},
   };
-  const std::vector<Case> cases = {
-      {"number", std::int32_t{-5}, false, kRegDword, "\xFB\xFF\xFF\xFF"s},
-      {"empty text", ""s, false, kRegSz, "\0"s},
-      {"forced text trimmed", " 32 "s, true, kRegSz, "32\0"s},
-      {"forced number", std::int32_t{48}, true, kRegSz, "48\0"s},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.label);
+  for (const auto& [value, as_text, type, stored] : cases) {
+    SCOPED_TRACE(stored);
     Seed("v", kRegBinary, "\1\2\3"s);  // replaced whatever its type
-    m.SaveAsText = c.as_text;
-    EXPECT_TRUE(m.SaveValue(kCurrentUser, Path(), "v", c.value));
+    m.SaveAsText = as_text;
+    EXPECT_TRUE(m.SaveValue(kCurrentUser, Path(), "v", value));
     EXPECT_FALSE(m.SaveAsText);
     KeyHandle key(reg_);
-    std::uint32_t type = 0xDEAD, size = 64;  // poisoned, so an untouched field shows
+    std::uint32_t got = 0xDEAD, size = 64;  // poisoned, so an untouched field shows
     std::string bytes(size, '\xCC');
     ASSERT_EQ(kSuccess, reg_.OpenKey(kCurrentUser, Path(), key.get()));
-    ASSERT_EQ(kSuccess, reg_.QueryValue(key.get(), "v", &type,
+    ASSERT_EQ(kSuccess, reg_.QueryValue(key.get(), "v", &got,
                                         reinterpret_cast<std::uint8_t*>(bytes.data()), &size));
-    EXPECT_EQ(c.type, type);
-    EXPECT_EQ(c.bytes, bytes.substr(0, size));
+    EXPECT_EQ(std::pair(type, stored), std::pair(got, bytes.substr(0, size)));
   }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "regfile/TextCodec.h"
 
 namespace quillmar::test {
@@ -8,16 +10,12 @@ namespace quillmar::test {
 class Latin1Codec final : public TextCodec {
  public:
   bool ToAnsi(std::u16string_view text, std::string& out) override {
-    out.clear();
-    for (char16_t c : text) {
-      if (c > 0xFF) return false;
-      out.push_back(static_cast<char>(c));
-    }
-    return true;
+    out.assign(text.begin(), text.end());
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return c <= 0xFF; });
   }
   bool FromAnsi(std::string_view text, std::u16string& out) override {
-    out.assign(text.begin(), text.end());
-    for (char16_t& c : out) c &= 0xFF;
+    out.assign(reinterpret_cast<const unsigned char*>(text.data()),
+               reinterpret_cast<const unsigned char*>(text.data() + text.size()));
     return true;
   }
 };
