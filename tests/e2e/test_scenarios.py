@@ -4,7 +4,7 @@ from harness import PROGRAM_KEY, Scenario
 
 
 class StartUp(Scenario):
-    def test_agreement_yes_then_a_cancelled_prompt_whose_choice_the_next_apply_uses(self):
+    def test_agreement_then_esc_and_enter_on_the_prompt_and_a_cancelled_choice_used(self):
         self.start()
         self.click(self.find("Yes"))
         self.wait_active()
@@ -12,11 +12,19 @@ class StartUp(Scenario):
         self.app.wait(15)
         self.start()  # so later starts skip the agreement
         self.assertFalse(any(c["text"] == "Yes" for c in self.wait_active()))
-        self.click(self.find("Apply"))  # no log-off choice stored yet: the prompt
-        self.click(self.find("Don' t prompt me next time and Log off automatically."))
-        self.click(self.find("Cancel"))
-        self.wait_active()
-        self.click(self.find("Apply"))
+        # Apply writes the window's choice, "Prompt"; Esc is the close box, Enter presses Cancel.
+        for keys, stored in [(["Escape"], "Prompt"),
+                             (["shift+Tab", "shift+Tab", "Return"], "NoPromptLogOff")]:
+            self.click(self.find("Apply"))
+            prompt = self.wait_for(lambda: next((w for w in self.tops() if any(
+                c["text"] == "Log off now" for c in w)), None), "the prompt")
+            self.assertEqual("Log off now", next(c for c in prompt if c["focus"])["text"])
+            self.click(next(c for c in prompt if c["text"].endswith("Log off automatically.")))
+            self.xdotool("key", *keys)
+            self.wait_for(lambda: not any(c["text"] == "Log off now" for w in self.tops()
+                                          for c in w), "the prompt to close")
+            self.assertEqual(("REG_SZ", stored), self.reg_query(PROGRAM_KEY, "LogOffBox"))
+        self.click(self.find("Apply"))  # the choice Cancel kept: log off at once
         self.app.wait(30)
 
 
@@ -81,27 +89,3 @@ class Keyboard(Scenario):
         tip = self.wait_for(lambda: next((c for w in self.tops() for c in w
                                           if c["class"] == "tooltips_class32"), None), "the tip")
         self.assertIn("\r\nNoDesktop (REG_DWORD): 1 when checked, 0 otherwise", tip["text"])
-
-    def test_esc_is_the_prompts_close_box_and_enter_presses_the_focused_button(self):
-        self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
-        self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", "Prompt")
-        self.start()
-        self.wait_active()
-        for keys, stored in [(["Escape"], "Prompt"), (["shift+Tab", "Return"], "NoPromptNoLogOff"),
-                             (["Return"], None)]:
-            if stored is None:  # Cancel chose for the tweak window too: asked for again
-                self.show_tab(3)
-                self.click(self.find("Prompt me next time whether Log off or not on Apply."))
-            self.click(self.find("Apply"))
-            prompt = self.wait_for(lambda: next((w for w in self.tops() if any(
-                c["text"] == "Log off now" for c in w)), None), "the prompt")
-            if stored is None:  # "Log off now" has the focus
-                self.xdotool("key", *keys)
-                self.app.wait(30)
-                break
-            self.click(next(c for c in prompt if c["text"].endswith("don' t Log off.")))
-            self.xdotool("key", *keys)
-            self.wait_for(lambda: not any(c["text"] == "Log off now" for w in self.tops()
-                                          for c in w), "the prompt to close")
-            self.assertEqual(("REG_SZ", stored), self.reg_query(PROGRAM_KEY, "LogOffBox"))
-            self.assertIsNone(self.app.poll())
