@@ -93,7 +93,10 @@ TEST_F(ViewTest, PagesListRefusalsMessagesAndThePromptOnScreen) {
   form.TabStrip1.Select(3);
   EXPECT_EQ(std::pair(on_a_page(L"ListBox"), on_a_page(TRACKBAR_CLASSW)), std::pair(true, false));
   Open("Form4").Show(nullptr);
-  for (int tick = 0; tick < 100 && !on_a_page(TRACKBAR_CLASSW); ++tick)  // a page a tick
+  HWND tips = nullptr;  // once every page is in, every setting's tip
+  for (int tick = 0;
+       tick < 100 && !(tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr));
+       ++tick)  // a page a tick
     if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0)
       for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
   EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
@@ -141,12 +144,6 @@ TEST_F(ViewTest, PagesListRefusalsMessagesAndThePromptOnScreen) {
   host.exit_windows = [](UINT f, DWORD r) -> BOOL { return asked = {f, r}, TRUE; };
   host.Win32Host::LogOff();
   EXPECT_EQ(asked, std::pair(0u, DWORD{0xFFF}));  // this user only, nothing forced
-  HWND tips = nullptr;  // every setting's tip once the pages are in, as wide as the DPI makes it
-  for (int tick = 0; tick < 100 && !tips; ++tick) {
-    tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
-    for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
-    Sleep(10);
-  }
   EXPECT_EQ(std::pair(GetWindow(tips, GW_OWNER), SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0)),
             std::pair(window, LRESULT{32}));
   RECT suggested{0, 0, 800, 900};
