@@ -1,11 +1,53 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <sstream>
 
 #include "tests/support/HeadlessHost.h"
+#include "tweak/SettingTips.h"
 
 namespace quillmar::test {
 namespace {
+
+// Each box's values as a registry editor shows them ("#" a number) once it is checked and then
+// unchecked through the model, with every other box as the load left it.
+TEST(Apply, EachBoxWritesItsOwnValues) {
+  const struct {
+    RegHandle root;
+    const char *key, *checked, *unchecked, *boxes;  // each box, and its value after the colon
+  } keys[] = {
+      {kCurrentUser, kExplorer, "#0", "#1",
+       "ChckFavorites:NoFavoritesMenu ChckDocuments:NoRecentDocsMenu ChckFind:NoFind "
+       "ChckHelp:NoSMHelp ChckRun:NoRun ChckLogoff:NoLogOff ChckClose:NoClose "
+       "ChckMyDocuments:NoSMMyDocs ChckRecentDocuments:NoRecentDocsHistory "
+       "ChckRecentDocuments:ClearRecentDocsOnExit ChckControlPanel:NoSetFolders "
+       "ChckTaskbar:NoSetTaskbar ChckFolderOptions:NoFolderOptions "
+       "ChckActiveDesktop:NoSetActiveDesktop ChckWindowsUpdate:NoWindowsUpdate"},
+      {kCurrentUser, kExplorer, "#1", "#0",
+       "ChckHide:NoDesktop ChckRightClick:NoViewContextMenu ChckADFeature:NoActiveDesktop "
+       "ChckDontSave:NoSaveSettings"},
+      {kCurrentUser, kSystem, "#1", "#0",
+       "ChckDisableRegistry:DisableRegistryTools ChckDisplayChanges:NoDispCPL "
+       "ChckDenyPasswords:NoPwdPage ChckDenyUserProfiles:NoProfilePage"},
+      {kLocalMachine, kLogon, "#1", "#0", "ChckDisableCancelButton:MustBeValidated"},
+  };
+  for (const auto& k : keys) {
+    std::istringstream boxes(k.boxes);
+    for (std::string word; boxes >> word;) {
+      SCOPED_TRACE(word);
+      Program p;
+      Store(p.registry, kLocalMachine, kLogon, "UserProfiles", Number(1));
+      Form4& f = p.Load();
+      auto& box = dynamic_cast<ui::CheckBox&>(*f.Find(word.substr(0, word.find(':'))));
+      for (int state : {1, 0}) {
+        box.SetValue(state);
+        f.BtnApply.Click();
+        EXPECT_EQ(state ? k.checked : k.unchecked,
+                  p.Values(k.root, k.key, {word.substr(word.find(':') + 1).c_str()}));
+      }
+    }
+  }
+}
 
 // Feature, item, Settings' others; then NoSetActiveDesktop, the item and Settings after Apply.
 TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
@@ -99,6 +141,44 @@ TEST(Apply, TypedUrlHistory) {
     f.BtnApply.Click();
     EXPECT_EQ(c.after, p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4", "url5"}));
   }
+}
+
+// As a user reads them in the tooltip and types them into a registry editor.
+TEST(SettingTips, NameEachLocationAndWhatApplyWritesForEachState) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"ChckFind",
+       "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\n"
+       "NoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
+      {"ChckDisableCancelButton",
+       "HKEY_LOCAL_MACHINE\\Network\\Logon (needs an administrator)\n"
+       "MustBeValidated (REG_DWORD): 1 when checked, 0 otherwise"},
+      {"Slider1",
+       "HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics\n"
+       "Shell Icon Size (REG_SZ): the size in the box, as text"},
+      {"ChckThumbnails",
+       "HKEY_CLASSES_ROOT\\.bmp\n"
+       "(Default) (REG_SZ): \"Paint.Picture\" when checked; when unchecked and still "
+       "\"Paint.Picture\", the type saved in bmp\n"
+       "HKEY_CLASSES_ROOT\\Paint.Picture\\DefaultIcon\n"
+       "(Default) (REG_SZ): \"%1\" when checked\n"
+       "HKEY_CURRENT_USER\\Software\\Quillmar\n"
+       "bmp: the type in force before, saved when checked"},
+      {"TxtCompany",
+       "HKEY_CURRENT_USER\\Software\\Microsoft\\MS Setup (ACME)\\User Info\n"
+       "DefCompany (REG_SZ): the text in the box\n"
+       "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion (needs an administrator)\n"
+       "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
+      {"List1",
+       "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\TypedURLs\n"
+       "url1, url2, ... (REG_SZ): one address each, in the list's order; those after the last "
+       "are deleted"},
+      {"OptDontPromptAndLogOff1",
+       "HKEY_CURRENT_USER\\Software\\Quillmar\n"
+       "LogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
+      {"BtnApply", ""},
+      {"", ""},
+  };
+  for (const auto& [control, tip] : cases) EXPECT_EQ(tip, SettingTip(control)) << control;
 }
 
 }  // namespace

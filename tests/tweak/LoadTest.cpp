@@ -49,46 +49,41 @@ TEST(Load, DocumentsGroupEndStates) {
 // The defaults (a log-off choice in the wrong case), end states that come only from the order of
 // the steps, and the icon size setting the slider; the load writes nothing.
 TEST(Load, Consequences) {
-  struct Case {
-    RegHandle root;
-    const char *path, *names;  // each holding the value
+  const struct {
+    const char *path, *names;  // each holding the value, under HKCU but for the logon key
     Raw value;
     const char *controls, *states;
-  };
-  const auto user = kCurrentUser;
-  const char* metrics = kMetrics;
-  const Case cases[] = {
-      {user, kProgram, "LogOffBox", Text("noPromptNoLogOff"),
+  } cases[] = {
+      {kProgram, "LogOffBox", Text("noPromptNoLogOff"),
        "ChckFavorites ChckHelp ChckSettings ChckHide Txtpix Slider1 TxtName TxtCompany",
        "1 1 1 0 32 32  "},
-      {user, kExplorer,
-       "NoSetFolders NoSetTaskbar NoFolderOptions NoSetActiveDesktop NoWindowsUpdate", Number(1),
-       "ChckSettings", "0"},
-      {user, kExplorer, "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
-      {user, kExplorer, "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
-      {user, kExplorer, "NoFind", Number(257), "ChckFind", "1"},
-      {user, kExplorer, "NoFind", Text("yes"), "ChckFind", "1"},
-      {user, kSystem, "DisableRegistryTools", Text(" 1 "), "ChckDisableRegistry", "1"},
-      {kLocalMachine, kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
-      {user, metrics, "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
-      {user, metrics, "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
-      {user, metrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
-      {user, metrics, "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
+      {kExplorer, "NoSetFolders NoSetTaskbar NoFolderOptions NoSetActiveDesktop NoWindowsUpdate",
+       Number(1), "ChckSettings", "0"},
+      {kExplorer, "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
+      {kExplorer, "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
+      {kExplorer, "NoFind", Number(257), "ChckFind", "1"},
+      {kExplorer, "NoFind", Text("yes"), "ChckFind", "1"},
+      {kSystem, "DisableRegistryTools", Text(" 1 "), "ChckDisableRegistry", "1"},
+      {kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
+      {kMetrics, "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
+      {kMetrics, "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
+      {kMetrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
+      {kMetrics, "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.controls) + " " + c.states);
     Program p;
     std::istringstream names(c.names);
     for (std::string name; names >> name;) {
       std::replace(name.begin(), name.end(), '_', ' ');
-      Store(p.registry, c.root, c.path, name, c.value);
+      Store(p.registry, c.path == kLogon ? kLocalMachine : kCurrentUser, c.path, name, c.value);
     }
     p.Armed([&] { p.Load(); });
     EXPECT_EQ(c.states, States(*p.tweak, c.controls));
     EXPECT_TRUE(p.tweak->OptPrompt1.value());
     for (const auto& call : p.registry.calls) EXPECT_TRUE(call.op != 'W' && call.op != 'D');
     // The only message the load may show is the user-profile message, when its box is checked.
-    const int messages = c.root == kLocalMachine ? 1 : 0;
+    const int messages = c.path == kLogon ? 1 : 0;
     EXPECT_EQ(messages, p.host.Count("MsgBox: At least one user profile must be"));
     EXPECT_EQ(messages, p.host.Count("MsgBox"));
   }

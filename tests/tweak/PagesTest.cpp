@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tests/support/HeadlessHost.h"
 
 namespace quillmar::test {
@@ -48,6 +50,132 @@ TEST(UrlList, CloseWritesNothing) {
   EXPECT_FALSE(p.forms.AnyOpen());
   EXPECT_EQ(std::vector<std::string>{"Close: Form4"}, p.host.events);
   EXPECT_FALSE(p.module.KeyExists(kCurrentUser, kUrls));
+}
+
+constexpr int kNt = 2, k9x = 1;
+
+const std::string kActiveDesktop =
+    "MsgBox: Active Desktop feature must be enabled (in Desktop + Special tab)!";
+const std::string kUserProfile =
+    "MsgBox: At least one user profile must be created (in Control panel --> User profiles page)!";
+
+// The boxes Select all and Deselect all set, without "Chck"; then the others the rules watch.
+const std::string kItems =
+    "Favorites Documents Settings Find Help Run Logoff Close ControlPanel Taskbar FolderOptions "
+    "ActiveDesktop WindowsUpdate MyDocuments RecentDocuments";
+const std::string kWatched = kItems + " ADFeature DisableCancelButton";
+
+using States = std::map<std::string, int>;
+
+// "Settings MyDocuments=2": each named box in the state after "=", checked when none is given.
+States Parse(const std::string& text) {
+  States states;
+  std::istringstream words(text);
+  for (std::string w; words >> w;)
+    states[w.substr(0, w.find('='))] =
+        w.find('=') == w.npos ? 1 : std::stoi(w.substr(w.find('=') + 1));
+  return states;
+}
+
+// A loaded window with the watched boxes set quietly; then each box change and message is logged.
+struct Page {
+  Page(int platform, const std::string& start) {
+    form = &p.Load(platform);
+    States states = Parse(start);
+    for (const auto& [name, unused] : Parse(kWatched)) {
+      ui::CheckBox& box = Box(name);
+      auto rule = std::exchange(box.OnClick, nullptr);
+      box.SetValue(states[name]);
+      box.OnClick = rule;
+      box.SetMirror([this, &box, name] {
+        p.host.events.push_back(name + "=" + std::to_string(box.value()));
+      });
+    }
+    arranged = Read();
+    p.host.events.clear();
+  }
+  ui::CheckBox& Box(const std::string& name) {
+    return dynamic_cast<ui::CheckBox&>(*form->Find("Chck" + name));
+  }
+  States Read() {
+    States states = {{"Check1", form->Check1.value()}};
+    for (const auto& [name, unused] : Parse(kWatched)) states[name] = Box(name).value();
+    return states;
+  }
+  // "all" is Select all, "none" Deselect all, any other word a click on that box.
+  void Act(const std::string& actions) {
+    std::istringstream words(actions);
+    for (std::string w; words >> w;)
+      w == "all" ? form->Label9.Click() : w == "none" ? form->Label10.Click() : Box(w).Click();
+  }
+
+  Program p;
+  Form4* form = nullptr;
+  States arranged;
+};
+
+const std::string kNone =
+    "Favorites=0 Documents=0 Settings=0 Find=0 Help=0 Run=0 Logoff=0 Close=0 ControlPanel=0 "
+    "Taskbar=0 FolderOptions=0 ActiveDesktop=0 WindowsUpdate=0 MyDocuments=0 RecentDocuments=0";
+
+TEST(StartMenu, EndStates) {
+  const struct {
+    int platforms;  // kNt, k9x or both (3)
+    std::string start;
+    const char* actions;
+    std::string end;  // over the start; every other box keeps its state
+    int messages;
+    // Where the order matters, every change (AD, UP: the guards' messages).
+    const char* events = nullptr;
+  } cases[] = {
+      {3, "", "Settings", "Settings ControlPanel", 0},
+      {3, "Settings ControlPanel Taskbar ActiveDesktop ADFeature", "Settings",
+       "Settings=0 ControlPanel=0 Taskbar=0 ActiveDesktop=0", 0},
+      {3, "", "Taskbar", "Taskbar Settings", 0},
+      {3, "Settings WindowsUpdate", "WindowsUpdate", "WindowsUpdate=0 Settings=0", 0},
+      {3, "Settings ActiveDesktop FolderOptions", "ActiveDesktop", "ActiveDesktop=0", 0},
+      {3, "ADFeature Settings Taskbar", "ActiveDesktop", "", 1},
+      {kNt, "Documents MyDocuments RecentDocuments", "Documents",
+       "Documents=0 MyDocuments=0 RecentDocuments=0", 0},
+      {kNt, "", "RecentDocuments", "RecentDocuments Documents", 0},
+      {kNt, "Documents MyDocuments", "MyDocuments", "MyDocuments=0 Documents=0", 0},
+      {kNt, "Documents MyDocuments RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0},
+      {k9x, "MyDocuments", "Documents", "Documents MyDocuments=2", 0},
+      {k9x, "Documents MyDocuments=2 RecentDocuments", "Documents",
+       "Documents=0 MyDocuments=0 RecentDocuments=0", 0},
+      {k9x, "Documents RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0},
+      {3, "Find Documents RecentDocuments", "all", kItems, 0},
+      {3, "ADFeature", "all all", kItems + " ActiveDesktop=0", 2},
+      {3, "ADFeature Settings ActiveDesktop", "all", kItems, 0},
+      {kNt, "DisableCancelButton", "all none", kNone, 0},
+      {kNt, "DisableCancelButton", "DisableCancelButton", "DisableCancelButton=0", 0},
+      {k9x, "Help=2 Find", "none", kNone + " Help=2", 0},
+      // A guard speaks after the parent followed.
+      {kNt, "ADFeature", "ActiveDesktop", "", 1,
+       "ActiveDesktop=1 Settings=1 AD ActiveDesktop=0 Settings=0"},
+      {kNt, "", "DisableCancelButton", "", 1, "DisableCancelButton=1 UP DisableCancelButton=0"},
+      {k9x, "Favorites Find Help Run Logoff Close ADFeature", "all", kItems + " ActiveDesktop=0", 1,
+       "Documents=1 MyDocuments=2 Settings=1 ControlPanel=1 Taskbar=1 FolderOptions=1 "
+       "ActiveDesktop=1 AD ActiveDesktop=0 WindowsUpdate=1 MyDocuments=1 RecentDocuments=1"},
+      {kNt, "Documents RecentDocuments Settings Taskbar", "none", kNone, 0,
+       "Documents=0 RecentDocuments=0 Settings=0 Taskbar=0"},
+  };
+  for (const auto& c : cases) {
+    for (int platform : {kNt, k9x}) {
+      if ((c.platforms & platform) == 0) continue;
+      SCOPED_TRACE(c.start + " / " + c.actions + " on " + std::to_string(platform));
+      Page page(platform, c.start);
+      page.Act(c.actions);
+      States end = page.arranged;
+      for (const auto& [name, state] : Parse(c.end)) end[name] = state;
+      EXPECT_EQ(end, page.Read());
+      EXPECT_EQ(c.messages, page.p.host.Count("MsgBox: "));
+      std::string events;
+      for (const std::string& e : page.p.host.events)
+        events += " " + (e == kActiveDesktop ? "AD" : e == kUserProfile ? "UP" : e);
+      EXPECT_EQ(c.events ? c.events : "", c.events ? events.substr(1) : "");
+    }
+  }
 }
 
 }  // namespace
