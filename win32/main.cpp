@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -39,22 +38,32 @@ int Run(HINSTANCE instance) {
   return 0;
 }
 
-// The options after the program's name; none starts the window.
-std::vector<std::u16string> Options() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+// The options after the program's name; none starts the window. The shell's parser is loaded
+// only when there are some, so that the window's start-up never waits for that library.
+std::vector<std::u16string> Options(PCWSTR arguments) {
   std::vector<std::u16string> options;
+  while (*arguments == L' ' || *arguments == L'\t') ++arguments;
+  if (*arguments == L'\0') return options;
+  using Parse = LPWSTR*(WINAPI*)(LPCWSTR, int*);
+  HMODULE shell = LoadLibraryW(L"shell32.dll");
+  const auto parse = shell != nullptr ? reinterpret_cast<Parse>(reinterpret_cast<void*>(
+                                            GetProcAddress(shell, "CommandLineToArgvW")))
+                                      : nullptr;
+  int count = 0;
+  LPWSTR* argv = parse != nullptr ? parse(GetCommandLineW(), &count) : nullptr;
   for (int i = 1; argv != nullptr && i < count; ++i)
     options.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
+  // Unparsed options are still options: never a window.
+  if (argv == nullptr) options.emplace_back(reinterpret_cast<const char16_t*>(arguments));
   LocalFree(argv);
   return options;
 }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
   try {
-    if (const auto options = Options(); !options.empty())
+    if (const auto options = Options(arguments); !options.empty())
       return quillmar::win32::RunCommandLine(options);
   } catch (...) {
     return 1;
