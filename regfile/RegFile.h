@@ -50,7 +50,4 @@ std::variant<RegFile, RegFileError> ParseRegFile(std::string_view bytes, TextCod
 // ends, a blank line before each section. None when a text is not text in the ANSI code page.
 std::optional<std::string> WriteRegFile(const RegFile& file, TextCodec& codec);
 
-// The root's name spelled in full, as the registry editor writes it.
-std::string_view RootName(RegHandle root);
-
 }  // namespace quillmar

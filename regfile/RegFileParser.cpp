@@ -8,16 +8,6 @@
 namespace quillmar {
 namespace {
 
-struct Root {
-  RegHandle handle;
-  std::string_view name;
-  std::string_view short_name;
-};
-
-constexpr std::array kRoots{Root{kClassesRoot, "HKEY_CLASSES_ROOT", "HKCR"},
-                            Root{kCurrentUser, "HKEY_CURRENT_USER", "HKCU"},
-                            Root{kLocalMachine, "HKEY_LOCAL_MACHINE", "HKLM"}};
-
 char16_t Folded(char16_t c) {
   return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
@@ -75,7 +65,7 @@ class Parser {
     if (text.starts_with(u'-')) return Fail("a key deletion: Quillmar never deletes a key");
     const std::u16string_view root = text.substr(0, text.find(u'\\'));
     RegSection section{line_, 0, {}};
-    for (const Root& r : kRoots)
+    for (const NamedRoot& r : kNamedRoots)
       if (Same(root, r.name) || Same(root, r.short_name)) section.root = r.handle;
     if (section.root == 0) return Fail("a key under an unknown root");
     if (!Ansi(text.substr(std::min(text.size(), root.size() + 1)), section.path)) return false;
@@ -144,12 +134,6 @@ class Parser {
 };
 
 }  // namespace
-
-std::string_view RootName(RegHandle root) {
-  for (const Root& r : kRoots)
-    if (r.handle == root) return r.name;
-  return {};
-}
 
 std::variant<RegFile, RegFileError> ParseRegFile(std::string_view bytes, TextCodec& codec) {
   auto split = SplitLines(bytes, codec);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace quillmar {
 
@@ -13,6 +15,23 @@ using RegHandle = std::uintptr_t;
 inline constexpr RegHandle kClassesRoot = 0x80000000u;
 inline constexpr RegHandle kCurrentUser = 0x80000001u;
 inline constexpr RegHandle kLocalMachine = 0x80000002u;
+
+// The predefined roots with their names as a registry editor spells them, in full and short.
+struct NamedRoot {
+  RegHandle handle;
+  std::string_view name;
+  std::string_view short_name;
+};
+inline constexpr std::array kNamedRoots{NamedRoot{kClassesRoot, "HKEY_CLASSES_ROOT", "HKCR"},
+                                        NamedRoot{kCurrentUser, "HKEY_CURRENT_USER", "HKCU"},
+                                        NamedRoot{kLocalMachine, "HKEY_LOCAL_MACHINE", "HKLM"}};
+
+// The root's name spelled in full; empty for any other handle.
+constexpr std::string_view RootName(RegHandle root) {
+  for (const NamedRoot& r : kNamedRoots)
+    if (r.handle == root) return r.name;
+  return {};
+}
 
 // Value types, as the platform numbers them.
 inline constexpr std::uint32_t kRegNone = 0;

@@ -8,17 +8,6 @@
 namespace quillmar {
 namespace {
 
-std::string RootName(RegHandle root) {
-  switch (root) {
-    case kClassesRoot:
-      return "HKEY_CLASSES_ROOT";
-    case kLocalMachine:
-      return "HKEY_LOCAL_MACHINE";
-    default:
-      return "HKEY_CURRENT_USER";
-  }
-}
-
 std::string Quoted(std::string_view text) {
   std::string quoted(1, '"');
   quoted.append(text).push_back('"');
