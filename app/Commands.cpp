@@ -65,7 +65,7 @@ class Command {
           out.sections.back().path != key.path)
         out.sections.push_back({0, key.root, std::string(key.path)});
       out.entries.push_back(
-          {0, out.sections.size() - 1, change.record.name, Read(change.record.value).value});
+          {0, out.sections.size() - 1, change.record->name, Read(change.record->value).value});
     }
     const auto bytes = WriteRegFile(out, p_.codec());
     std::string why = "a value that is not text in the ANSI code page";
@@ -85,27 +85,31 @@ class Command {
     OverlayRegistry overlay(p_.registry());
     for (const FileValue& v : std::get<std::vector<FileValue>>(checked)) {
       const KeyPath& key = KeyOf(v.spot.row->key);
-      overlay.PutInFront(key.root, std::string(key.path), ValueName(*v.spot.row, v.spot.number),
-                         Stored(v.value));
+      overlay.PutInFront(key.root, key.path, ValueName(*v.spot.row, v.spot.number),
+                         Stored(*v.value));
     }
     if (dry_run) p_.Out(u"Dry run: nothing is written.");
     int status = kDone, changed = 0;
     for (const Change& change : ApplyWithoutView(overlay, p_.PlatformId())) {
-      const OverlayRegistry::Record& r = change.record;
+      const OverlayRegistry::Record& r = *change.record;
       StoredValue stored;
       const std::int32_t read = overlay.ReadBehind(r, stored);
       const Seen old = read == kSuccess || read == kFileNotFound ? Read(stored) : Seen{false, {}};
       const Seen now = Read(r.value);
       if (old == now) continue;
-      const std::u16string where = Text(LocationText(change.spot));
+      std::u16string line = Text(LocationText(change.spot));
       if (!dry_run) {
         if (const std::int32_t code = overlay.Carry(r); code != kSuccess) {
-          p_.Err(where + u": not written (error " + Wide(std::to_string(code)) + u")");
+          p_.Err(line.append(u": not written (error ")
+                     .append(Wide(std::to_string(code)))
+                     .append(u")"));
           status = kSomeRefused;
           continue;
         }
       }
-      p_.Out(where + u": " + Show(old) + u" -> " + Show(now));
+      Show(old, line.append(u": "));
+      Show(now, line.append(u" -> "));
+      p_.Out(line);
       ++changed;
     }
     if (changed == 0) p_.Out(dry_run ? u"Nothing would change." : u"Nothing changed.");
@@ -130,12 +134,17 @@ class Command {
     for (unsigned char c : ansi) out.push_back(c < 0x80 ? c : u'?');
     return out;
   }
-  std::u16string Show(const Seen& seen) {
-    if (!seen.readable) return u"(unreadable)";
-    if (!seen.value) return u"(none)";
-    if (const auto* n = std::get_if<std::int32_t>(&*seen.value)) return Wide(std::to_string(*n));
-    std::u16string quoted(1, u'"');
-    return quoted.append(Text(std::get<std::string>(*seen.value))).append(1, u'"');
+  // Appends the value as the list of changes shows it.
+  void Show(const Seen& seen, std::u16string& line) {
+    if (!seen.readable) {
+      line.append(u"(unreadable)");
+    } else if (!seen.value) {
+      line.append(u"(none)");
+    } else if (const auto* n = std::get_if<std::int32_t>(&*seen.value)) {
+      line.append(Wide(std::to_string(*n)));
+    } else {
+      line.append(1, u'"').append(Text(std::get<std::string>(*seen.value))).append(1, u'"');
+    }
   }
 
   CommandPlatform& p_;

@@ -49,7 +49,7 @@ std::variant<std::vector<FileValue>, RegFileError> CheckFile(const RegFile& file
     if (!added)
       return RegFileError{entry.line, Quoted(entry.name) + " is already given on line " +
                                           std::to_string(first->second)};
-    values.push_back({*spot, entry.value});
+    values.push_back({*spot, &entry.value});
   }
   return values;
 }

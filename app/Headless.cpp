@@ -22,7 +22,7 @@ std::vector<Change> ApplyWithoutView(OverlayRegistry& overlay, int platform_id) 
   std::vector<Change> changes;
   for (const OverlayRegistry::Record& record : overlay.records())
     if (const auto spot = Locate(record.root, record.path, record.name))
-      changes.push_back({*spot, record});
+      changes.push_back({*spot, &record});
   std::stable_sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) {
     return OrderOf(a.spot) < OrderOf(b.spot);
   });

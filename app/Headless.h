@@ -10,7 +10,7 @@ namespace quillmar {
 // One net write or deletion of Apply, at its catalogue location.
 struct Change {
   Spot spot;
-  OverlayRegistry::Record record;
+  const OverlayRegistry::Record* record;  // the overlay's own, valid as long as it is
 };
 
 // The tweak window loaded over the overlay and its Apply pressed, with no view and no log-off

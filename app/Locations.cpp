@@ -48,8 +48,11 @@ std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot) {
 std::string LocationText(const Spot& spot) {
   const KeyPath& key = KeyOf(spot.row->key);
   const std::string name = ValueName(*spot.row, spot.number);
-  return std::string(RootName(key.root)) + "\\" + std::string(key.path) + "\\" +
-         (name.empty() ? "(Default)" : name);
+  const std::string_view root = RootName(key.root);
+  std::string out;
+  out.reserve(root.size() + key.path.size() + name.size() + 11);
+  out.append(root).append(1, '\\').append(key.path).append(1, '\\');
+  return out.append(name.empty() ? "(Default)" : name);
 }
 
 }  // namespace quillmar

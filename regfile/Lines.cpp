@@ -13,25 +13,26 @@ bool IsLow(char16_t c) {
 // Collects lines, each ended by LF with an optional CR before it.
 class Splitter {
  public:
+  explicit Splitter(std::size_t expected) { lines_.text.reserve(expected); }
   // False when the line is too long.
   bool End() {
-    if (!line_.empty() && line_.back() == u'\r') line_.pop_back();
-    if (line_.size() > kMaxLineLength) return false;
-    lines_.text.push_back(std::move(line_));
-    line_.clear();
+    std::u16string& text = lines_.text;
+    if (text.size() > start() && text.back() == u'\r') text.pop_back();
+    if (text.size() - start() > kMaxLineLength) return false;
+    lines_.ends.push_back(text.size());
     return true;
   }
   bool Add(char16_t c) {
-    line_.push_back(c);
-    return line_.size() <= kMaxLineLength + 1;  // room for the CR before LF
+    lines_.text.push_back(c);
+    return lines_.text.size() - start() <= kMaxLineLength + 1;  // room for the CR before LF
   }
-  int number() const { return static_cast<int>(lines_.text.size()) + 1; }
+  void Append(std::u16string_view part) { lines_.text.append(part); }
+  int number() const { return static_cast<int>(lines_.ends.size()) + 1; }
   Lines& lines() { return lines_; }
-  std::u16string& line() { return line_; }
 
  private:
+  std::size_t start() const { return lines_.ends.empty() ? 0 : lines_.ends.back(); }
   Lines lines_;
-  std::u16string line_;
 };
 
 RegFileError TooLong(const Splitter& s) {
@@ -39,7 +40,7 @@ RegFileError TooLong(const Splitter& s) {
 }
 
 std::variant<Lines, RegFileError> Utf16(std::string_view bytes) {
-  Splitter s;
+  Splitter s(bytes.size() / 2);
   s.lines().utf16 = true;
   const std::size_t units = bytes.size() / 2;
   auto unit = [&](std::size_t i) {
@@ -64,21 +65,22 @@ std::variant<Lines, RegFileError> Utf16(std::string_view bytes) {
 }
 
 std::variant<Lines, RegFileError> Ansi(std::string_view bytes, TextCodec& codec) {
-  Splitter s;
-  std::string line;
-  for (std::size_t i = 0; i <= bytes.size(); ++i) {
-    if (i < bytes.size() && bytes[i] != '\n') {
-      if (bytes[i] == 0) return RegFileError{s.number(), "a NUL character"};
-      line.push_back(bytes[i]);
-      if (line.size() > kMaxLineLength + 1) return TooLong(s);
-      continue;
-    }
-    if (!codec.FromAnsi(line, s.line()))
+  Splitter s(bytes.size());
+  std::u16string line;
+  for (std::size_t at = 0;;) {
+    const std::string_view part = bytes.substr(at, bytes.find('\n', at) - at);
+    // As read byte by byte: a NUL counts where it stands unless the line is too long before it.
+    const std::size_t nul = part.find('\0');
+    if (nul != std::string_view::npos && nul <= kMaxLineLength + 1)
+      return RegFileError{s.number(), "a NUL character"};
+    if (part.size() > kMaxLineLength + 1) return TooLong(s);
+    if (!codec.FromAnsi(part, line))
       return RegFileError{s.number(), "bytes that are not text in the ANSI code page"};
-    line.clear();
+    s.Append(line);
     if (!s.End()) return TooLong(s);
+    at += part.size() + 1;
+    if (at > bytes.size()) return std::move(s.lines());
   }
-  return std::move(s.lines());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -10,10 +11,18 @@
 
 namespace quillmar {
 
-// A file's lines as UTF-16, without their line ends, and which encoding it came in.
+// A file's lines as UTF-16, without their line ends, and which encoding it came in. The lines
+// are kept one after another in one text, so that a long file costs one allocation, not one a line.
 struct Lines {
   bool utf16 = false;
-  std::vector<std::u16string> text;
+  std::u16string text;
+  std::vector<std::size_t> ends;  // where each line ends in `text`; the next starts there
+
+  std::size_t size() const { return ends.size(); }
+  std::u16string_view operator[](std::size_t i) const {
+    const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+    return std::u16string_view(text).substr(begin, ends[i] - begin);
+  }
 };
 
 // UTF-16LE after its byte order mark, or ANSI bytes without one; refuses other byte order marks,

@@ -75,6 +75,13 @@ class Parser {
 
   // A quoted text with \\ and \" escaped, starting at text[0]; `text` is left after its end.
   bool Quoted(std::u16string_view& text, std::string& out) {
+    // Mostly nothing is escaped, and the text goes to the code page as it stands.
+    const std::size_t end = text.find_first_of(u"\\\"", 1);
+    if (end != std::u16string_view::npos && text[end] == u'"') {
+      const std::u16string_view plain = text.substr(1, end - 1);
+      text.remove_prefix(end + 1);
+      return Ansi(plain, out);
+    }
     std::u16string plain;
     std::size_t i = 1;
     for (; i < text.size() && text[i] != u'"'; ++i) {
@@ -141,13 +148,13 @@ std::variant<RegFile, RegFileError> ParseRegFile(std::string_view bytes, TextCod
   const Lines& lines = std::get<Lines>(split);
   const std::u16string_view header =
       lines.utf16 ? u"Windows Registry Editor Version 5.00" : u"REGEDIT4";
-  if (Trimmed(lines.text.front()) != header)
+  if (Trimmed(lines[0]) != header)
     return RegFileError{1, lines.utf16 ? "a UTF-16 file that does not start with \"Windows "
                                          "Registry Editor Version 5.00\""
                                        : "an ANSI file that does not start with \"REGEDIT4\""};
   Parser parser(codec);
-  for (std::size_t i = 1; i < lines.text.size(); ++i)
-    if (!parser.Line(static_cast<int>(i + 1), lines.text[i])) return parser.error();
+  for (std::size_t i = 1; i < lines.size(); ++i)
+    if (!parser.Line(static_cast<int>(i + 1), lines[i])) return parser.error();
   return std::move(parser.file());
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
+#include <string>
 
 #include "registry/KeyHandle.h"
 
@@ -40,15 +40,17 @@ RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std:
       type = kRegNone;
     }
     if (type == kRegSz && size <= kMaxTextSize) {
-      std::vector<std::uint8_t> buffer(size, ' ');
+      std::string buffer(size, ' ');
       std::uint32_t scratch = kRegNone;
       std::uint32_t filled = size;
-      LastRegResult = registry_.QueryValue(key.get(), name, &scratch, buffer.data(), &filled);
+      LastRegResult = registry_.QueryValue(key.get(), name, &scratch,
+                                           reinterpret_cast<std::uint8_t*>(buffer.data()), &filled);
       if (LastRegResult == kSuccess) {
         // The platform may report more room than it fills (a text stored without its NUL), so
         // only what it says it wrote counts.
-        const auto end = buffer.begin() + std::min<std::size_t>(filled, buffer.size());
-        result = std::string(buffer.begin(), std::find(buffer.begin(), end, 0));
+        buffer.resize(std::min<std::size_t>(filled, buffer.size()));
+        buffer.resize(std::min(buffer.find('\0'), buffer.size()));
+        result = std::move(buffer);
         found = ReadOutcome::kValue;
       }
     } else if (type == kRegDword) {
@@ -90,10 +92,14 @@ bool Module1::SaveValue(RegHandle root, const std::string& path, const std::stri
         static_cast<std::uint8_t>(raw >> 16), static_cast<std::uint8_t>(raw >> 24)};
     set = LastRegResult = registry_.SetValue(key.get(), name, kRegDword, bytes.data(), 4);
   } else {
-    const std::string data = TrimBlanks(AsText(value));
+    std::string trimmed;
+    const std::string* data = std::get_if<std::string>(&value);
+    // Copied only when there is something to trim: most texts are written as they are.
+    if (data == nullptr || data->starts_with(' ') || data->ends_with(' '))
+      data = &(trimmed = TrimBlanks(AsText(value)));
     set = LastRegResult = registry_.SetValue(key.get(), name, kRegSz,
-                                             reinterpret_cast<const std::uint8_t*>(data.c_str()),
-                                             static_cast<std::uint32_t>(data.size() + 1));
+                                             reinterpret_cast<const std::uint8_t*>(data->c_str()),
+                                             static_cast<std::uint32_t>(data->size() + 1));
   }
   LastRegResult = key.Close();
   return set == kSuccess;

@@ -8,17 +8,10 @@
 namespace quillmar {
 namespace {
 
-std::string KeyId(RegHandle root, const std::string& path) {
+std::string KeyId(RegHandle root, std::string_view path) {
   std::string id = FoldCase(path);
   id.push_back('\0');
   return id.append(std::to_string(root));
-}
-
-std::string LocationId(const std::string& key_id, const std::string& name) {
-  std::string id;
-  id.reserve(key_id.size() + 1 + name.size());
-  id.append(key_id).push_back('\0');
-  return id.append(FoldCase(name));
 }
 
 // As the platform answers a query of a value that is there.
@@ -39,12 +32,15 @@ OverlayRegistry::~OverlayRegistry() {
     if (key->inner != 0) inner_.CloseKey(key->inner);
 }
 
-OverlayRegistry::Key& OverlayRegistry::KeyOf(RegHandle root, const std::string& path) {
+OverlayRegistry::Key& OverlayRegistry::KeyOf(RegHandle root, std::string_view path) {
   // The helpers open one key for each value, and mostly the same key many times in a row.
   if (last_ != nullptr && last_->root == root && last_->path == path) return *last_;
-  std::string id = KeyId(root, path);
-  auto& key = keys_[id];
-  if (!key) key = std::make_unique<Key>(Key{root, path, std::move(id)});
+  auto& key = keys_[KeyId(root, path)];
+  if (!key) {
+    key = std::make_unique<Key>();
+    key->root = root;
+    key->path = path;
+  }
   last_ = key.get();
   return *key;
 }
@@ -61,11 +57,15 @@ RegHandle OverlayRegistry::Behind(Key& key, bool create, std::int32_t& result) {
   return key.inner;
 }
 
-void OverlayRegistry::PutInFront(RegHandle root, const std::string& path, const std::string& name,
+void OverlayRegistry::PutInFront(RegHandle root, std::string_view path, const std::string& name,
                                  StoredValue value) {
   Key& key = KeyOf(root, path);
   key.here = true;
-  front_[LocationId(key.id, name)] = std::move(value);
+  key.front[FoldCase(name)] = std::move(value);
+}
+
+void OverlayRegistry::ClearFront() {
+  for (const auto& [id, key] : keys_) key->front.clear();
 }
 
 std::int32_t OverlayRegistry::Carry(const Record& record) {
@@ -140,10 +140,10 @@ std::int32_t OverlayRegistry::QueryValue(RegHandle key, const std::string& name,
   if (data != nullptr && size == nullptr) return kInvalidParameter;
   // Most keys hold nothing here: their values are asked for behind without a name to fold.
   if (at->here) {
-    const std::string id = LocationId(at->id, name);
-    if (const auto r = recorded_.find(id); r != recorded_.end())
+    const std::string folded = FoldCase(name);
+    if (const auto r = at->recorded.find(folded); r != at->recorded.end())
       return Answer(records_[r->second].value, type, data, size);
-    if (const auto f = front_.find(id); f != front_.end())
+    if (const auto f = at->front.find(folded); f != at->front.end())
       return Answer(f->second, type, data, size);
   }
   if (at->inner == 0) return kFileNotFound;
@@ -151,7 +151,7 @@ std::int32_t OverlayRegistry::QueryValue(RegHandle key, const std::string& name,
 }
 
 void OverlayRegistry::Keep(Key& at, const std::string& name, StoredValue value) {
-  const auto [it, added] = recorded_.try_emplace(LocationId(at.id, name), records_.size());
+  const auto [it, added] = at.recorded.try_emplace(FoldCase(name), records_.size());
   if (added) {
     at.here = true;
     records_.push_back({at.root, at.path, name, std::move(value)});

@@ -27,7 +27,7 @@ class OverlayRegistry final : public RegistryBackend {
  public:
   struct Record {
     RegHandle root;
-    std::string path;
+    std::string_view path;  // the overlay's own copy
     std::string name;
     StoredValue value;
   };
@@ -35,10 +35,10 @@ class OverlayRegistry final : public RegistryBackend {
   explicit OverlayRegistry(RegistryBackend& inner) : inner_(inner) {}
   ~OverlayRegistry() override;
 
-  void PutInFront(RegHandle root, const std::string& path, const std::string& name,
+  void PutInFront(RegHandle root, std::string_view path, const std::string& name,
                   StoredValue value);
   // From here on reads pass the values put in front and go to the records and the other back end.
-  void ClearFront() { front_.clear(); }
+  void ClearFront();
   // The net result per location, in the order in which each was first written or deleted.
   const std::vector<Record>& records() const { return records_; }
   // Carries one record out on the other back end; a deletion of what is not there succeeds.
@@ -60,13 +60,14 @@ class OverlayRegistry final : public RegistryBackend {
   struct Key {
     RegHandle root;
     std::string path;
-    std::string id;       // folded
     RegHandle inner = 0;  // the other back end's, open as long as the overlay; 0 for none
     std::int32_t opened = kFileNotFound;
-    bool tried = false;  // opened (or tried) on the other back end
-    bool here = false;   // holds values put in front or recorded
+    bool tried = false;                                  // opened (or tried) on the other back end
+    bool here = false;                                   // holds values put in front or recorded
+    std::unordered_map<std::string, StoredValue> front;  // by folded name
+    std::unordered_map<std::string, std::size_t> recorded;  // folded name to records_
   };
-  Key& KeyOf(RegHandle root, const std::string& path);
+  Key& KeyOf(RegHandle root, std::string_view path);
   // The other back end's key, opened or created on first use; 0 with the result code otherwise.
   RegHandle Behind(Key& key, bool create, std::int32_t& result);
   std::int32_t Opened(Key& key, RegHandle& handle);
@@ -74,8 +75,6 @@ class OverlayRegistry final : public RegistryBackend {
   void Keep(Key& at, const std::string& name, StoredValue value);
 
   RegistryBackend& inner_;
-  std::unordered_map<std::string, StoredValue> front_;     // by folded location
-  std::unordered_map<std::string, std::size_t> recorded_;  // folded location to records_
   std::vector<Record> records_;
   std::unordered_map<std::string, std::unique_ptr<Key>> keys_;  // by folded key
   Key* last_ = nullptr;                                         // the key opened last

@@ -10,9 +10,11 @@ namespace {
 // Every ANSI code page holds ASCII as it is, so most texts need no call at all.
 template <typename From, typename To>
 bool Ascii(From text, To& out) {
-  for (const auto c : text)
-    if (static_cast<std::uint16_t>(c) >= 0x80) return false;
-  out.assign(text.begin(), text.end());
+  out.resize(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<std::uint16_t>(text[i]) >= 0x80) return false;
+    out[i] = static_cast<typename To::value_type>(text[i]);
+  }
   return true;
 }
 
