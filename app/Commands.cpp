@@ -34,11 +34,18 @@ StoredValue Stored(const std::optional<RegValue>& value) {
 }
 
 // As Module1 reads it back: a number, a text up to its first NUL, or none; what it cannot read,
-// another type among it, is unreadable.
+// another type among it, is unreadable. A text is a view of the stored bytes.
 struct Seen {
-  bool readable = true;
-  std::optional<RegValue> value;
+  enum Kind { kNone, kNumber, kText, kUnreadable } kind = kNone;
+  std::int32_t number = 0;
+  std::string_view text;
   bool operator==(const Seen&) const = default;
+
+  std::optional<RegValue> value() const {
+    if (kind == kNumber) return number;
+    if (kind == kText) return std::string(text);
+    return std::nullopt;
+  }
 };
 
 Seen Read(const StoredValue& stored) {
@@ -46,10 +53,11 @@ Seen Read(const StoredValue& stored) {
   if (stored.type == kRegDword && stored.bytes.size() == 4) {
     std::int32_t n = 0;
     std::memcpy(&n, stored.bytes.data(), 4);
-    return {true, n};
+    return {Seen::kNumber, n, {}};
   }
-  if (stored.type == kRegSz) return {true, stored.bytes.substr(0, stored.bytes.find('\0'))};
-  return {false, std::nullopt};
+  const std::string_view bytes = stored.bytes;
+  if (stored.type == kRegSz) return {Seen::kText, 0, bytes.substr(0, bytes.find('\0'))};
+  return {Seen::kUnreadable, 0, {}};
 }
 
 class Command {
@@ -65,7 +73,7 @@ class Command {
           out.sections.back().path != key.path)
         out.sections.push_back({0, key.root, std::string(key.path)});
       out.entries.push_back(
-          {0, out.sections.size() - 1, change.record->name, Read(change.record->value).value});
+          {0, out.sections.size() - 1, change.record->name, Read(change.record->value).value()});
     }
     const auto bytes = WriteRegFile(out, p_.codec());
     std::string why = "a value that is not text in the ANSI code page";
@@ -94,10 +102,14 @@ class Command {
       const OverlayRegistry::Record& r = *change.record;
       StoredValue stored;
       const std::int32_t read = overlay.ReadBehind(r, stored);
-      const Seen old = read == kSuccess || read == kFileNotFound ? Read(stored) : Seen{false, {}};
+      const Seen old =
+          read == kSuccess || read == kFileNotFound ? Read(stored) : Seen{Seen::kUnreadable, 0, {}};
       const Seen now = Read(r.value);
       if (old == now) continue;
-      std::u16string line = Text(LocationText(change.spot));
+      const std::string where = LocationText(change.spot);
+      std::u16string line;
+      line.reserve(where.size() + old.text.size() + now.text.size() + 32);
+      AppendText(where, line);
       if (!dry_run) {
         if (const std::int32_t code = overlay.Carry(r); code != kSuccess) {
           p_.Err(line.append(u": not written (error ")
@@ -123,32 +135,36 @@ class Command {
     return kBadInput;
   }
   int Fail(const RegFileError& error) {
-    p_.Err(file_ + u":" + Wide(std::to_string(error.line)) + u": " + Text(error.what));
+    std::u16string line = file_ + u":" + Wide(std::to_string(error.line)) + u": ";
+    AppendText(error.what, line);
+    p_.Err(line);
     return kBadInput;
   }
   // ANSI bytes for the console; a byte the code page cannot show becomes '?'.
-  std::u16string Text(const std::string& ansi) {
-    std::u16string out;
-    if (p_.codec().FromAnsi(ansi, out)) return out;
-    out.clear();
-    for (unsigned char c : ansi) out.push_back(c < 0x80 ? c : u'?');
-    return out;
+  void AppendText(std::string_view ansi, std::u16string& line) {
+    if (p_.codec().FromAnsi(ansi, text_)) {
+      line.append(text_);
+      return;
+    }
+    for (unsigned char c : ansi) line.push_back(c < 0x80 ? c : u'?');
   }
   // Appends the value as the list of changes shows it.
   void Show(const Seen& seen, std::u16string& line) {
-    if (!seen.readable) {
+    if (seen.kind == Seen::kUnreadable) {
       line.append(u"(unreadable)");
-    } else if (!seen.value) {
+    } else if (seen.kind == Seen::kNone) {
       line.append(u"(none)");
-    } else if (const auto* n = std::get_if<std::int32_t>(&*seen.value)) {
-      line.append(Wide(std::to_string(*n)));
+    } else if (seen.kind == Seen::kNumber) {
+      line.append(Wide(std::to_string(seen.number)));
     } else {
-      line.append(1, u'"').append(Text(std::get<std::string>(*seen.value))).append(1, u'"');
+      AppendText(seen.text, line.append(1, u'"'));
+      line.append(1, u'"');
     }
   }
 
   CommandPlatform& p_;
   const std::u16string& file_;
+  std::u16string text_;  // the latest text converted, kept so that its room serves the next
 };
 
 int Usage(CommandPlatform& platform) {

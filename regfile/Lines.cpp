@@ -1,5 +1,8 @@
 #include "regfile/Lines.h"
 
+#include <bit>
+#include <cstring>
+
 namespace quillmar {
 namespace {
 
@@ -10,76 +13,74 @@ bool IsLow(char16_t c) {
   return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-// Collects lines, each ended by LF with an optional CR before it.
-class Splitter {
- public:
-  explicit Splitter(std::size_t expected) { lines_.text.reserve(expected); }
-  // False when the line is too long.
-  bool End() {
-    std::u16string& text = lines_.text;
-    if (text.size() > start() && text.back() == u'\r') text.pop_back();
-    if (text.size() - start() > kMaxLineLength) return false;
-    lines_.ends.push_back(text.size());
-    return true;
-  }
-  bool Add(char16_t c) {
-    lines_.text.push_back(c);
-    return lines_.text.size() - start() <= kMaxLineLength + 1;  // room for the CR before LF
-  }
-  void Append(std::u16string_view part) { lines_.text.append(part); }
-  int number() const { return static_cast<int>(lines_.ends.size()) + 1; }
-  Lines& lines() { return lines_; }
+RegFileError TooLong(const Lines& lines) {
+  return {static_cast<int>(lines.size()) + 1,
+          "a line longer than " + std::to_string(kMaxLineLength) + " characters"};
+}
 
- private:
-  std::size_t start() const { return lines_.ends.empty() ? 0 : lines_.ends.back(); }
-  Lines lines_;
-};
-
-RegFileError TooLong(const Splitter& s) {
-  return {s.number(), "a line longer than " + std::to_string(kMaxLineLength) + " characters"};
+// Ends the line that runs from `begin` to `end` of the text, a CR before its LF left out; false
+// when it is too long.
+bool End(Lines& lines, std::size_t begin, std::size_t end) {
+  if (end > begin && lines.text[end - 1] == u'\r') --end;
+  if (end - begin > kMaxLineLength) return false;
+  lines.spans.push_back({begin, end - begin});
+  return true;
 }
 
 std::variant<Lines, RegFileError> Utf16(std::string_view bytes) {
-  Splitter s(bytes.size() / 2);
-  s.lines().utf16 = true;
-  const std::size_t units = bytes.size() / 2;
-  auto unit = [&](std::size_t i) {
-    return static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                 static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+  Lines lines;
+  lines.utf16 = true;
+  std::u16string& text = lines.text;
+  text.resize(bytes.size() / 2 - 1);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(text.data(), bytes.data() + 2, 2 * text.size());
+  } else {
+    for (std::size_t i = 0; i < text.size(); ++i)
+      text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i + 2]) |
+                                      static_cast<unsigned char>(bytes[2 * i + 3]) << 8);
+  }
+  const auto error = [&](const char* what) {
+    return RegFileError{static_cast<int>(lines.size()) + 1, what};
   };
-  for (std::size_t i = 1; i < units; ++i) {
-    const char16_t c = unit(i);
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t c = text[i];
     if (c == u'\n') {
-      if (!s.End()) return TooLong(s);
+      if (!End(lines, begin, i)) return TooLong(lines);
+      begin = i + 1;
       continue;
     }
-    if (c == 0) return RegFileError{s.number(), "a NUL character"};
-    if (IsLow(c) || (IsHigh(c) && (i + 1 == units || !IsLow(unit(i + 1)))))
-      return RegFileError{s.number(), "a lone UTF-16 surrogate"};
-    if (!s.Add(c) || (IsHigh(c) && !s.Add(unit(++i)))) return TooLong(s);
+    if (c == 0) return error("a NUL character");
+    const bool pair = IsHigh(c) && i + 1 < text.size() && IsLow(text[i + 1]);
+    if (IsLow(c) || (IsHigh(c) && !pair)) return error("a lone UTF-16 surrogate");
+    // Room for the CR before LF.
+    if (i + (pair ? 1 : 0) - begin >= kMaxLineLength + 1) return TooLong(lines);
+    if (pair) ++i;
   }
-  if (bytes.size() % 2 != 0)
-    return RegFileError{s.number(), "the file ends in the middle of a UTF-16 character"};
-  if (!s.End()) return TooLong(s);
-  return std::move(s.lines());
+  if (bytes.size() % 2 != 0) return error("the file ends in the middle of a UTF-16 character");
+  if (!End(lines, begin, text.size())) return TooLong(lines);
+  return lines;
 }
 
 std::variant<Lines, RegFileError> Ansi(std::string_view bytes, TextCodec& codec) {
-  Splitter s(bytes.size());
+  Lines lines;
+  lines.text.reserve(bytes.size());
   std::u16string line;
   for (std::size_t at = 0;;) {
     const std::string_view part = bytes.substr(at, bytes.find('\n', at) - at);
+    const int number = static_cast<int>(lines.size()) + 1;
     // As read byte by byte: a NUL counts where it stands unless the line is too long before it.
     const std::size_t nul = part.find('\0');
     if (nul != std::string_view::npos && nul <= kMaxLineLength + 1)
-      return RegFileError{s.number(), "a NUL character"};
-    if (part.size() > kMaxLineLength + 1) return TooLong(s);
+      return RegFileError{number, "a NUL character"};
+    if (part.size() > kMaxLineLength + 1) return TooLong(lines);
     if (!codec.FromAnsi(part, line))
-      return RegFileError{s.number(), "bytes that are not text in the ANSI code page"};
-    s.Append(line);
-    if (!s.End()) return TooLong(s);
+      return RegFileError{number, "bytes that are not text in the ANSI code page"};
+    const std::size_t begin = lines.text.size();
+    lines.text.append(line);
+    if (!End(lines, begin, lines.text.size())) return TooLong(lines);
     at += part.size() + 1;
-    if (at > bytes.size()) return std::move(s.lines());
+    if (at > bytes.size()) return lines;
   }
 }
 

@@ -12,16 +12,18 @@
 namespace quillmar {
 
 // A file's lines as UTF-16, without their line ends, and which encoding it came in. The lines
-// are kept one after another in one text, so that a long file costs one allocation, not one a line.
+// are spans of one text, so that a long file costs a few allocations, not one a line.
 struct Lines {
+  struct Span {
+    std::size_t begin, size;
+  };
   bool utf16 = false;
   std::u16string text;
-  std::vector<std::size_t> ends;  // where each line ends in `text`; the next starts there
+  std::vector<Span> spans;
 
-  std::size_t size() const { return ends.size(); }
+  std::size_t size() const { return spans.size(); }
   std::u16string_view operator[](std::size_t i) const {
-    const std::size_t begin = i == 0 ? 0 : ends[i - 1];
-    return std::u16string_view(text).substr(begin, ends[i] - begin);
+    return std::u16string_view(text).substr(spans[i].begin, spans[i].size);
   }
 };
 

@@ -76,8 +76,9 @@ class Parser {
   // A quoted text with \\ and \" escaped, starting at text[0]; `text` is left after its end.
   bool Quoted(std::u16string_view& text, std::string& out) {
     // Mostly nothing is escaped, and the text goes to the code page as it stands.
-    const std::size_t end = text.find_first_of(u"\\\"", 1);
-    if (end != std::u16string_view::npos && text[end] == u'"') {
+    std::size_t end = 1;
+    while (end < text.size() && text[end] != u'"' && text[end] != u'\\') ++end;
+    if (end < text.size() && text[end] == u'"') {
       const std::u16string_view plain = text.substr(1, end - 1);
       text.remove_prefix(end + 1);
       return Ansi(plain, out);

@@ -21,6 +21,7 @@ bool SameName(std::string_view a, std::string_view b) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   };
   if (a.size() != b.size()) return false;
+  if (a == b) return true;  // mostly spelt alike: no need to fold
   for (std::size_t i = 0; i < a.size(); ++i)
     if (fold(a[i]) != fold(b[i])) return false;
   return true;

@@ -1,5 +1,7 @@
 #include "ui/Controls.h"
 
+#include <utility>
+
 namespace quillmar::ui {
 
 void Control::SetEnabled(bool enabled) {
@@ -39,8 +41,8 @@ void TextBox::SetText(const std::string& text) {
   Mirror();
 }
 
-void ListBox::AddItem(const std::string& item) {
-  items_.push_back(item);
+void ListBox::AddItem(std::string item) {
+  items_.push_back(std::move(item));
   Mirror();
 }
 

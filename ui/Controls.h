@@ -80,7 +80,7 @@ class ListBox : public Control {
   using Control::Control;
   int ListCount() const { return static_cast<int>(items_.size()); }
   const std::string& List(int index) const { return items_.at(static_cast<std::size_t>(index)); }
-  void AddItem(const std::string& item);
+  void AddItem(std::string item);
   void RemoveItem(int index);
   // -1 when nothing is selected.
   int ListIndex() const { return selected_; }
