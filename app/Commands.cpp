@@ -94,13 +94,13 @@ class Command {
     for (const FileValue& v : std::get<std::vector<FileValue>>(checked)) {
       const KeyPath& key = KeyOf(v.spot.row->key);
       overlay.PutInFront(key.root, key.path, ValueName(*v.spot.row, v.spot.number),
-                         Stored(*v.value));
+                         Stored(v.entry->value));
     }
     if (dry_run) p_.Out(u"Dry run: nothing is written.");
     int status = kDone, changed = 0;
+    StoredValue stored;  // one buffer for every read
     for (const Change& change : ApplyWithoutView(overlay, p_.PlatformId())) {
       const OverlayRegistry::Record& r = *change.record;
-      StoredValue stored;
       const std::int32_t read = overlay.ReadBehind(r, stored);
       const Seen old =
           read == kSuccess || read == kFileNotFound ? Read(stored) : Seen{Seen::kUnreadable, 0, {}};

@@ -1,6 +1,6 @@
 #include "app/FileCheck.h"
 
-#include <map>
+#include <algorithm>
 
 namespace quillmar {
 namespace {
@@ -33,24 +33,44 @@ std::variant<std::vector<FileValue>, RegFileError> CheckFile(const RegFile& file
                                             .append("\\" + section.path)
                                             .append("] is not a key Quillmar sets")};
   std::vector<FileValue> values;
-  std::map<std::tuple<KeyLabel, const Row*, std::int32_t>, int> lines;
+  std::optional<RegFileError> fault;
   for (const RegEntry& entry : file.entries) {
     const RegSection& section = file.sections[entry.section];
     const auto spot = Locate(section.root, section.path, entry.name);
-    if (!spot)
-      return RegFileError{entry.line, Quoted(entry.name) + " is not a value Quillmar sets"};
-    if (spot->row->routine == Routine::kSavedBitmapType)
-      return RegFileError{entry.line,
-                          Quoted(entry.name) + " is this account's own and never imported"};
-    if (entry.value)
-      if (const auto fault = TypeFault(*spot->row, *entry.value))
-        return RegFileError{entry.line, Quoted(entry.name) + " " + *fault};
-    const auto [first, added] = lines.try_emplace(OrderOf(*spot), entry.line);
-    if (!added)
-      return RegFileError{entry.line, Quoted(entry.name) + " is already given on line " +
-                                          std::to_string(first->second)};
-    values.push_back({*spot, &entry.value});
+    if (!spot) {
+      fault = {entry.line, Quoted(entry.name) + " is not a value Quillmar sets"};
+    } else if (spot->row->routine == Routine::kSavedBitmapType) {
+      fault = {entry.line, Quoted(entry.name) + " is this account's own and never imported"};
+    } else if (const auto wrong =
+                   entry.value ? TypeFault(*spot->row, *entry.value) : std::nullopt) {
+      fault = {entry.line, Quoted(entry.name) + " " + *wrong};
+    }
+    if (fault) break;
+    values.push_back({*spot, &entry});
   }
+  // A location given twice before the first other fault is the fault: sorted by location, each
+  // value after the first of its location is given again, and the earliest of those is reported.
+  std::vector<const FileValue*> order;
+  order.reserve(values.size());
+  for (const FileValue& v : values) order.push_back(&v);
+  std::stable_sort(order.begin(), order.end(), [](const FileValue* a, const FileValue* b) {
+    return OrderOf(a->spot) < OrderOf(b->spot);
+  });
+  const RegEntry* again = nullptr;
+  const RegEntry* first = nullptr;
+  for (std::size_t begin = 0, end = 0; begin < order.size(); begin = end) {
+    end = begin + 1;
+    while (end < order.size() && OrderOf(order[end]->spot) == OrderOf(order[begin]->spot)) ++end;
+    // The sort kept the file's order, so the second of a location is its earliest repeat.
+    if (end - begin > 1 && (again == nullptr || order[begin + 1]->entry->line < again->line)) {
+      again = order[begin + 1]->entry;
+      first = order[begin]->entry;
+    }
+  }
+  if (again != nullptr)
+    return RegFileError{again->line, Quoted(again->name) + " is already given on line " +
+                                         std::to_string(first->line)};
+  if (fault) return *fault;
   return values;
 }
 

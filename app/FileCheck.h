@@ -13,7 +13,7 @@ namespace quillmar {
 // One value of a file that passed the check, at its catalogue location.
 struct FileValue {
   Spot spot;
-  const std::optional<RegValue>* value;  // the file's own; none: the file deletes it
+  const RegEntry* entry;  // the file's own; a value of none: the file deletes it
 };
 
 // Every section must name a catalogue key and every value a location Apply writes (but the kept

@@ -82,7 +82,9 @@ std::int32_t OverlayRegistry::Carry(const Record& record) {
 }
 
 std::int32_t OverlayRegistry::ReadBehind(const Record& record, StoredValue& value) {
-  value = {};
+  value.present = false;
+  value.type = kRegNone;
+  value.bytes.clear();  // its room kept for the next read
   std::int32_t result = kSuccess;
   const RegHandle key = Behind(KeyOf(record.root, record.path), false, result);
   if (key == 0) return result;

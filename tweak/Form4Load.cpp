@@ -58,9 +58,10 @@ void LoadThumbnails(Form4& form, const StepReads& reads) {
 void LoadTypedUrls(Form4& form, Module1& m, const Row& row) {
   ReadOutcome outcome = ReadOutcome::kValue;
   for (std::int32_t i = 1; i < std::numeric_limits<std::int32_t>::max(); ++i) {
-    const RegValue url = Read(m, row, i, &outcome);
+    RegValue url = Read(m, row, i, &outcome);
     if (IsEmptyText(url)) break;
-    form.List1.AddItem(AsText(url));
+    auto* text = std::get_if<std::string>(&url);
+    form.List1.AddItem(text != nullptr ? std::move(*text) : AsText(url));
   }
   m.TypedUrlCount = form.List1.ListCount();
   m.TypedUrlEndUnknown = outcome == ReadOutcome::kRefused;
