@@ -65,7 +65,14 @@ void OverlayRegistry::PutInFront(RegHandle root, std::string_view path, const st
 }
 
 void OverlayRegistry::ClearFront() {
-  for (const auto& [id, key] : keys_) key->front.clear();
+  // What was put in front is mostly what is written next: room for it is made once.
+  std::size_t front = 0;
+  for (const auto& [id, key] : keys_) {
+    key->recorded.reserve(key->front.size());
+    front += key->front.size();
+    key->front.clear();
+  }
+  records_.reserve(front);
 }
 
 std::int32_t OverlayRegistry::Carry(const Record& record) {
