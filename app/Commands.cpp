@@ -106,10 +106,10 @@ class Command {
           read == kSuccess || read == kFileNotFound ? Read(stored) : Seen{Seen::kUnreadable, 0, {}};
       const Seen now = Read(r.value);
       if (old == now) continue;
-      const std::string where = LocationText(change.spot);
       std::u16string line;
-      line.reserve(where.size() + old.text.size() + now.text.size() + 32);
-      AppendText(where, line);
+      // Room for the location's usual length, both values and what stands between them.
+      line.reserve(old.text.size() + now.text.size() + 128);
+      AppendLocationText(change.spot, line);
       if (!dry_run) {
         if (const std::int32_t code = overlay.Carry(r); code != kSuccess) {
           p_.Err(line.append(u": not written (error ")

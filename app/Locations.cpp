@@ -45,14 +45,14 @@ std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot) {
   return {spot.row->key, spot.row, spot.number};
 }
 
-std::string LocationText(const Spot& spot) {
+void AppendLocationText(const Spot& spot, std::u16string& out) {
   const KeyPath& key = KeyOf(spot.row->key);
   const std::string name = ValueName(*spot.row, spot.number);
-  const std::string_view root = RootName(key.root);
-  std::string out;
-  out.reserve(root.size() + key.path.size() + name.size() + 11);
-  out.append(root).append(1, '\\').append(key.path).append(1, '\\');
-  return out.append(name.empty() ? "(Default)" : name);
+  // Every part is the catalogue's own ASCII, so each byte is its character.
+  for (const std::string_view part :
+       {RootName(key.root), std::string_view("\\"), key.path, std::string_view("\\"),
+        name.empty() ? std::string_view("(Default)") : std::string_view(name)})
+    out.append(part.begin(), part.end());
 }
 
 }  // namespace quillmar

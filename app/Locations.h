@@ -24,7 +24,8 @@ std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_vi
 // Keys in catalogue order, then values in catalogue order, then typed URLs by number.
 std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot);
 
-// As the registry editor names it: ROOT\path\name, with "(Default)" for the unnamed value.
-std::string LocationText(const Spot& spot);
+// Appends the location as the registry editor names it: ROOT\path\name, with "(Default)" for
+// the unnamed value.
+void AppendLocationText(const Spot& spot, std::u16string& out);
 
 }  // namespace quillmar

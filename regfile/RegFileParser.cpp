@@ -154,6 +154,7 @@ std::variant<RegFile, RegFileError> ParseRegFile(std::string_view bytes, TextCod
                                          "Registry Editor Version 5.00\""
                                        : "an ANSI file that does not start with \"REGEDIT4\""};
   Parser parser(codec);
+  parser.file().entries.reserve(lines.size());
   for (std::size_t i = 1; i < lines.size(); ++i)
     if (!parser.Line(static_cast<int>(i + 1), lines[i])) return parser.error();
   return std::move(parser.file());
