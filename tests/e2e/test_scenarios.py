@@ -31,7 +31,9 @@ class StartUp(Scenario):
 class Tweak(Scenario):
     def test_slider_click_stored_as_text_and_an_invalid_size_refusing_a_click(self):
         self.open_tweak()
-        self.show_tab(1)
+        self.click(self.visible("SysTabControl32"), dx=10, dy=8)  # the first tab's corner
+        self.xdotool("key", "Right")
+        self.wait_for(lambda: self.visible("SysTabControl32")["state"] == 1, "the second page")
         slider = self.visible("msctls_trackbar32")
         self.click(slider, dx=slider["rect"][2] - 12)  # on the channel right of the thumb: page up
         size = self.wait_for(lambda: (p := self.visible("msctls_trackbar32")["state"])
@@ -86,6 +88,6 @@ class Keyboard(Scenario):
                       and self.visible("SysTabControl32")["state"] == 1, "page 2, tabs focused")
         box = self.find("Hide all items on the desktop.")
         self.xdotool("mousemove", "--sync", box["rect"][0] + 20, box["rect"][1] + 5)
-        tip = self.wait_for(lambda: next((c for w in self.tops() for c in w
-                                          if c["class"] == "tooltips_class32"), None), "the tip")
+        tip = self.wait_for(lambda: next((w[0] for w in self.tops(None)
+                                          if w[0]["class"] == "tooltips_class32"), None), "the tip")
         self.assertIn("\r\nNoDesktop (REG_DWORD): 1 when checked, 0 otherwise", tip["text"])
