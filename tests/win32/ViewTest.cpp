@@ -30,8 +30,8 @@ TEST(View, ControlsWhereTheLayoutPutsThemPagesListRefusalsMessagesAndThePromptOn
   ui::Forms forms{host};
   host.Attach(forms), RegisterWindows(forms, module);
   const auto open = [&](const char* name) { return host.Realize(*forms.Load(name)); };
-  const auto control = [&](const char* window, const char* control) {
-    return *control ? host.Find(*forms.Find(window))->Handle(control) : open(window)->hwnd();
+  const auto control = [&](const char* window, const char* name) {
+    return *name ? host.Find(*forms.Find(window))->Handle(name) : open(window)->hwnd();
   };
   const struct {
     const char *window, *control;
@@ -48,6 +48,27 @@ TEST(View, ControlsWhereTheLayoutPutsThemPagesListRefusalsMessagesAndThePromptOn
       {"Form5", "", {0, 0, 353, 191}, 0, L"Quillmar"},
       {"Form5", "cmdLogoff", {180, 47, 261, 72}, 400, L"Log off now"},
   };
+  auto& form = dynamic_cast<Form4&>(open("Form4")->model());
+  HWND window = open("Form4")->hwnd();
+  auto on_a_page = [&](const wchar_t* cls) {  // among real windows: the view would create them
+    for (HWND f = nullptr; (f = FindWindowExW(window, f, L"QuillmarContainer", nullptr));)
+      if (FindWindowExW(f, nullptr, cls, nullptr)) return true;
+    return false;
+  };
+  form.TabStrip1.Select(3);
+  EXPECT_EQ(std::pair(on_a_page(L"ListBox"), on_a_page(TRACKBAR_CLASSW)), std::pair(true, false));
+  open("Form4")->Show(nullptr);
+  HWND tips = nullptr;  // once every page is in, every setting's tip
+  for (int tick = 0;
+       tick < 100 && !(tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr));
+       ++tick)  // a page a tick
+    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0)
+      for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+  EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
+  std::vector<int> stacked;  // pages made late still lie in the table's order, above the tabs
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    stacked.push_back(GetDlgCtrlID(c));
+  EXPECT_TRUE(std::is_sorted(stacked.begin(), stacked.end()));
   // Central European where the face has it (Wine's Tahoma does), never a set that swaps the face.
   EXPECT_EQ(win32::FaceCharset(L"Tahoma"), 238);
   const int charset = win32::FaceCharset(L"MS Sans Serif");
@@ -74,27 +95,6 @@ TEST(View, ControlsWhereTheLayoutPutsThemPagesListRefusalsMessagesAndThePromptOn
     SelectObject(screen, old);
   }
   ReleaseDC(nullptr, screen);
-  auto& form = dynamic_cast<Form4&>(open("Form4")->model());
-  HWND window = open("Form4")->hwnd();
-  auto on_a_page = [&](const wchar_t* cls) {  // among real windows: the view would create them
-    for (HWND f = nullptr; (f = FindWindowExW(window, f, L"QuillmarContainer", nullptr));)
-      if (FindWindowExW(f, nullptr, cls, nullptr)) return true;
-    return false;
-  };
-  form.TabStrip1.Select(3);
-  EXPECT_EQ(std::pair(on_a_page(L"ListBox"), on_a_page(TRACKBAR_CLASSW)), std::pair(true, false));
-  open("Form4")->Show(nullptr);
-  HWND tips = nullptr;  // once every page is in, every setting's tip
-  for (int tick = 0;
-       tick < 100 && !(tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr));
-       ++tick)  // a page a tick
-    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0)
-      for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
-  EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
-  std::vector<int> stacked;  // pages made late still lie in the table's order, above the tabs
-  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    stacked.push_back(GetDlgCtrlID(c));
-  EXPECT_TRUE(std::is_sorted(stacked.begin(), stacked.end()));
   HWND list = control("Form4", "List1");  // item by item, even where two texts are the same
   for (const char* item : {"a", "b", "c", "b"}) form.List1.AddItem(item);
   form.List1.SetListIndex(3);
