@@ -17,12 +17,8 @@ class CommandLine(Scenario):
                                     stderr=err, timeout=120).returncode
         return (status, *(self.file(p, encoding="cp1252").splitlines() for p in paths))
 
-    def file(self, name, text=None, encoding="utf-16-le"):
-        path = os.path.join(self.dir, name)
-        if text is not None:
-            with open(path, "w", encoding=encoding, newline="") as f:
-                f.write(text)
-        with open(path, encoding=encoding, newline="") as f:
+    def file(self, name, encoding="utf-16-le"):
+        with open(os.path.join(self.dir, name), encoding=encoding, newline="") as f:
             return f.read()
 
     def test_export_import_dry_run_and_refusal(self):
@@ -34,7 +30,8 @@ class CommandLine(Scenario):
         self.assertTrue(exported.startswith(HEADER + "\r\n[HKEY_CURRENT_USER\\"), exported[:80])
         self.assertIn('"NoFind"=dword:00000001\r\n', exported)
         self.assertEqual(0, self.run_exe("--import", "a.reg")[0])  # every location now stored
-        self.file("b.reg", exported.replace('"NoFind"=dword:00000001', '"NoFind"=dword:00000000'))
+        with open(os.path.join(self.dir, "b.reg"), "w", encoding="utf-16-le", newline="") as f:
+            f.write(exported.replace('"NoFind"=dword:00000001', '"NoFind"=dword:00000000'))
         change = EXPLORER.replace("HKCU", "HKEY_CURRENT_USER") + r"\NoFind: 1 -> 0"
         self.assertEqual((0, ["Dry run: nothing is written.", change], []),
                          self.run_exe("--import", "b.reg", "--dry-run"))
