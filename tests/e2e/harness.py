@@ -9,7 +9,7 @@ import tempfile
 import time
 import unittest
 
-EXE, PROBE = os.environ["QUILLMAR_EXE"], os.environ["QUILLMAR_PROBE"]  # set by CTest
+EXE, PROBE = os.environ["QUILLMAR_EXE"], os.environ.get("QUILLMAR_PROBE")  # set by CTest
 TEMPLATE = os.path.join(os.path.dirname(__file__), "..", "..", "build", "wine", "e2e-template")
 PROGRAM_KEY = r"HKCU\Software\Quillmar"
 
@@ -21,7 +21,7 @@ def _env(prefix):  # on the display that xvfb-run gives the run
 class Scenario(unittest.TestCase):
     """A throw-away copy of a prefix booted once, per test; tweak scenarios skip the agreement."""
 
-    windows_version = None
+    windows_version, app = None, None
 
     def setUp(self):
         if not os.path.exists(os.path.join(TEMPLATE, "system.reg")):
@@ -32,7 +32,7 @@ class Scenario(unittest.TestCase):
         self.addCleanup(shutil.rmtree, self.dir, True)
         shutil.copytree(TEMPLATE, os.path.join(self.dir, "p"), symlinks=True)
         self.env = _env(os.path.join(self.dir, "p"))
-        self.addCleanup(lambda: self.app.wait(30))
+        self.addCleanup(lambda: self.app and self.app.wait(30))
         self.addCleanup(subprocess.run, ["wineserver", "-k"], env=self.env)  # the program with it
         # The server is up before the program and the probe could race to start it.
         self.wine(["reg", "query", r"HKCU\Software\Wine"], check=False)
@@ -40,8 +40,8 @@ class Scenario(unittest.TestCase):
             self.reg_add(r"HKCU\Software\Wine", "Version", "REG_SZ", self.windows_version)
 
     def wine(self, args, check=True, timeout=120):
-        return subprocess.run(["wine"] + args, env=self.env, capture_output=True, text=True,
-                              errors="replace", check=check, timeout=timeout)
+        return subprocess.run(["wine"] + args, env=self.env, cwd=self.dir, capture_output=True,
+                              text=True, errors="replace", check=check, timeout=timeout)
 
     def reg_add(self, key, name, kind, data):
         self.wine(["reg", "add", key, "/v", name, "/f", "/t", kind, "/d", data])
@@ -55,16 +55,13 @@ class Scenario(unittest.TestCase):
         self.app = subprocess.Popen(["wine", EXE], env=self.env, stdout=subprocess.DEVNULL,
                                     stderr=subprocess.STDOUT)
 
-    def tops(self, title="Quillmar"):  # each visible window of that title: itself, its controls
+    def tops(self, title="Quillmar"):  # each shown window of that title (None: any), its controls
         try:
             out = self.wine([PROBE], check=False, timeout=5).stdout
         except subprocess.TimeoutExpired:
             return []  # a probe started while Wine brings the program up can stall; ask again
-        tops = {}
-        for c in (json.loads(line) for line in out.splitlines() if line.startswith("{")):
-            c["text"] = bytes.fromhex(c["text"]).decode("utf-16-be")
-            tops.setdefault(c["top"], []).append(c)
-        return [controls for controls in tops.values() if controls[0]["text"] == title]
+        tops = [json.loads(line) for line in out.splitlines() if line.startswith("[")]
+        return [controls for controls in tops if title in (None, controls[0]["text"])]
 
     def wait_for(self, predicate, what, timeout=30):
         deadline = time.time() + timeout
@@ -99,8 +96,3 @@ class Scenario(unittest.TestCase):
 
     def visible(self, cls):  # the first shown control of that class in the tweak window
         return next(c for c in self.wait_active() if c["class"] == cls and c["visible"])
-
-    def show_tab(self, index):  # index > 0: the first tab's corner, then the arrow keys
-        self.click(self.visible("SysTabControl32"), dx=10, dy=8)
-        self.xdotool("key", *["Right"] * index)
-        self.wait_for(lambda: self.visible("SysTabControl32")["state"] == index, f"tab {index}")

@@ -28,10 +28,40 @@ class StartUp(Scenario):
         self.app.wait(30)
 
 
-class Tweak(Scenario):
-    def test_slider_click_stored_as_text_and_an_invalid_size_refusing_a_click(self):
+class Win98(Scenario):
+    windows_version = "win98"
+
+    def test_help_and_my_documents_are_disabled(self):
         self.open_tweak()
-        self.show_tab(1)
+        for caption, enabled in [(" Help", 0), ("My documents", 0), (" Find", 1)]:
+            self.assertEqual(enabled, self.find(caption)["enabled"], caption)
+
+
+class Tweak(Scenario):
+    def focused(self):
+        return next(c for c in self.wait_active() if c["focus"])
+
+    def test_shortcuts_and_a_tip_then_a_slider_click_and_an_invalid_size_refusing_a_click(self):
+        self.open_tweak()
+        desktop, favorites = "Hide all items on the desktop.", " Favorites"
+        for keys, page, focus in [("ctrl+Tab", 1, desktop), ("ctrl+shift+Tab", 0, favorites),
+                                  ("ctrl+Prior", 3, "Don' t prompt me next time and don' t Log off."),
+                                  ("ctrl+Next", 0, favorites), ("ctrl+Next", 1, desktop)]:
+            self.xdotool("key", keys)
+            self.wait_for(lambda: self.visible("SysTabControl32")["state"] == page, keys)
+            self.assertEqual(focus, self.focused()["text"])
+        self.click(self.visible("SysTabControl32"), dx=10, dy=8)
+        self.xdotool("key", "ctrl+Next")  # the tab strip keeps the focus
+        self.wait_for(lambda: self.focused()["class"] == "SysTabControl32"
+                      and self.visible("SysTabControl32")["state"] == 1, "page 2, tabs focused")
+        box = self.find("Hide all items on the desktop.")
+        self.xdotool("mousemove", "--sync", box["rect"][0] + 20, box["rect"][1] + 5)
+        tip = self.wait_for(lambda: next((w[0] for w in self.tops(None)
+                                          if w[0]["class"] == "tooltips_class32"), None), "the tip")
+        self.assertIn("\r\nNoDesktop (REG_DWORD): 1 when checked, 0 otherwise", tip["text"])
+        self.click(self.visible("SysTabControl32"), dx=10, dy=8)  # the first tab's corner
+        self.xdotool("key", "Right")
+        self.wait_for(lambda: self.visible("SysTabControl32")["state"] == 1, "the second page")
         slider = self.visible("msctls_trackbar32")
         self.click(slider, dx=slider["rect"][2] - 12)  # on the channel right of the thumb: page up
         size = self.wait_for(lambda: (p := self.visible("msctls_trackbar32")["state"])
@@ -56,36 +86,3 @@ class Tweak(Scenario):
         self.xdotool("key", "Return")
         self.wait_for(lambda: self.visible("Edit")["focus"], "the focus back again")
         self.assertEqual(1, self.visible("SysTabControl32")["state"])
-
-
-class Win98(Scenario):
-    windows_version = "win98"
-
-    def test_help_and_my_documents_are_disabled(self):
-        self.open_tweak()
-        for caption, enabled in [(" Help", 0), ("My documents", 0), (" Find", 1)]:
-            self.assertEqual(enabled, self.find(caption)["enabled"], caption)
-
-
-class Keyboard(Scenario):
-    def focused(self):
-        return next(c for c in self.wait_active() if c["focus"])
-
-    def test_page_shortcuts_wrap_and_move_the_focus_and_a_tip_shows(self):
-        self.open_tweak()
-        desktop, favorites = "Hide all items on the desktop.", " Favorites"
-        for keys, page, focus in [("ctrl+Tab", 1, desktop), ("ctrl+shift+Tab", 0, favorites),
-                                  ("ctrl+Prior", 3, "Don' t prompt me next time and don' t Log off."),
-                                  ("ctrl+Next", 0, favorites), ("ctrl+Next", 1, desktop)]:
-            self.xdotool("key", keys)
-            self.wait_for(lambda: self.visible("SysTabControl32")["state"] == page, keys)
-            self.assertEqual(focus, self.focused()["text"])
-        self.click(self.visible("SysTabControl32"), dx=10, dy=8)
-        self.xdotool("key", "ctrl+Next")  # the tab strip keeps the focus
-        self.wait_for(lambda: self.focused()["class"] == "SysTabControl32"
-                      and self.visible("SysTabControl32")["state"] == 1, "page 2, tabs focused")
-        box = self.find("Hide all items on the desktop.")
-        self.xdotool("mousemove", "--sync", box["rect"][0] + 20, box["rect"][1] + 5)
-        tip = self.wait_for(lambda: next((c for w in self.tops() for c in w
-                                          if c["class"] == "tooltips_class32"), None), "the tip")
-        self.assertIn("\r\nNoDesktop (REG_DWORD): 1 when checked, 0 otherwise", tip["text"])

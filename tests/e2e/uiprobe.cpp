@@ -1,10 +1,10 @@
-// Reads the windows from outside, only through what standard controls report: JSON, a line each.
+// Reads the windows from outside, only through what standard controls report: a line for each
+// shown window of the program, a JSON array of itself and its controls; a shown tip, of its own.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdio>
-#include <string>
 
 namespace {
 
@@ -15,12 +15,11 @@ LRESULT Ask(HWND h, UINT message, WPARAM w = 0, LPARAM l = 0) {
   return static_cast<LRESULT>(result);
 }
 
-void Dump(HWND h, HWND top, HWND focus) {
+void Dump(HWND h, HWND focus, const char* before = ",") {
   wchar_t text[4096] = {};
   Ask(h, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
-  std::string hex;  // UTF-16 code units in hexadecimal need no escaping in JSON
-  for (const wchar_t* c = text; *c != L'\0'; ++c)
-    for (int shift = 12; shift >= 0; shift -= 4) hex += "0123456789abcdef"[*c >> shift & 15];
+  char escaped[6 * 4096] = {}, *end = escaped;  // UTF-16 code units as JSON escapes them
+  for (const wchar_t* c = text; *c != L'\0'; ++c) end += std::sprintf(end, "\\u%04x", *c);
   RECT r{};
   GetWindowRect(h, &r);
   char cls[64] = {};
@@ -31,34 +30,28 @@ void Dump(HWND h, HWND top, HWND focus) {
                      : _stricmp(cls, WC_STATICA) == 0      ? STM_GETICON
                                                            : 0;
   std::printf(
-      "{\"top\":%llu,\"class\":\"%s\",\"text\":\"%s\",\"visible\":%d,\"enabled\":%d,\"focus\":%d,"
-      "\"rect\":[%ld,%ld,%ld,%ld],\"state\":%lld}\n",
-      static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(top)), cls, hex.c_str(),
-      IsWindowVisible(h) ? 1 : 0, IsWindowEnabled(h) ? 1 : 0, h == focus ? 1 : 0, r.left, r.top,
-      r.right - r.left, r.bottom - r.top, state ? static_cast<long long>(Ask(h, state)) : 0LL);
+      "%s{\"class\":\"%s\",\"text\":\"%s\",\"visible\":%d,\"enabled\":%d,\"focus\":%d,"
+      "\"rect\":[%ld,%ld,%ld,%ld],\"state\":%lld}",
+      before, cls, escaped, IsWindowVisible(h) ? 1 : 0, IsWindowEnabled(h) ? 1 : 0,
+      h == focus ? 1 : 0, r.left, r.top, r.right - r.left, r.bottom - r.top,
+      state ? static_cast<long long>(Ask(h, state)) : 0LL);
   for (HWND child = GetWindow(h, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    Dump(child, top, focus);
-}
-
-// A shown tooltip of the window, as one of its controls: its text is the tip it shows.
-BOOL CALLBACK Tip(HWND h, LPARAM top) {
-  char cls[64] = {};
-  GetClassNameA(h, cls, sizeof cls);
-  if (IsWindowVisible(h) && GetWindow(h, GW_OWNER) == reinterpret_cast<HWND>(top) &&
-      _stricmp(cls, TOOLTIPS_CLASSA) == 0)
-    Dump(h, reinterpret_cast<HWND>(top), nullptr);
-  return TRUE;
+    Dump(child, focus);
 }
 
 BOOL CALLBACK Top(HWND h, LPARAM) {
   wchar_t title[16] = {};
   GetWindowTextW(h, title, 16);
-  if (!IsWindowVisible(h) || wcsncmp(title, L"Quillmar", 8) != 0) return TRUE;
+  char cls[64] = {};
+  GetClassNameA(h, cls, sizeof cls);
+  if (!IsWindowVisible(h) ||
+      (wcsncmp(title, L"Quillmar", 8) != 0 && _stricmp(cls, TOOLTIPS_CLASSA) != 0))
+    return TRUE;
   GUITHREADINFO gui{};
   gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(h, nullptr), &gui);
-  Dump(h, h, gui.hwndFocus);
-  EnumWindows(Tip, reinterpret_cast<LPARAM>(h));
+  Dump(h, gui.hwndFocus, "[");
+  std::printf("]\n");
   return TRUE;
 }
 

@@ -21,23 +21,18 @@ struct RecordingHost final : win32::Win32Host {
   std::vector<std::string> messages;
 };
 
-// A program whose windows are real but never need a display.
-class ViewTest : public ::testing::Test {
- protected:
-  ViewTest() { host.Attach(forms), RegisterWindows(forms, module); }
-  win32::WindowView& Open(const std::string& name) { return *host.Realize(*forms.Load(name)); }
-  HWND Control(const char* window, const char* control) {
-    return *control ? host.Find(*forms.Find(window))->Handle(control) : Open(window).hwnd();
-  }
-
-  MemoryRegistry registry;
+// Figures from the layout description at 96 DPI (15 twips a pixel, rounded); 0: no font checked.
+// Hidden pages get their controls when shown or once up; the model's refusals undo the controls.
+TEST(View, ControlsWhereTheLayoutPutsThemPagesListRefusalsMessagesAndThePromptOnScreen) {
+  MemoryRegistry registry;  // real windows that never need a display
   Module1 module{registry};
   RecordingHost host;
   ui::Forms forms{host};
-};
-
-// Figures from the layout description at 96 DPI (15 twips a pixel, rounded); 0: no font checked.
-TEST_F(ViewTest, SampledControlsStandWhereTheLayoutPutsThemWithTheirCaptionsAndFonts) {
+  host.Attach(forms), RegisterWindows(forms, module);
+  const auto open = [&](const char* name) { return host.Realize(*forms.Load(name)); };
+  const auto control = [&](const char* window, const char* name) {
+    return *name ? host.Find(*forms.Find(window))->Handle(name) : open(window)->hwnd();
+  };
   const struct {
     const char *window, *control;
     std::vector<LONG> pixels;
@@ -53,13 +48,34 @@ TEST_F(ViewTest, SampledControlsStandWhereTheLayoutPutsThemWithTheirCaptionsAndF
       {"Form5", "", {0, 0, 353, 191}, 0, L"Quillmar"},
       {"Form5", "cmdLogoff", {180, 47, 261, 72}, 400, L"Log off now"},
   };
+  auto& form = dynamic_cast<Form4&>(open("Form4")->model());
+  HWND window = open("Form4")->hwnd();
+  auto on_a_page = [&](const wchar_t* cls) {  // among real windows: the view would create them
+    for (HWND f = nullptr; (f = FindWindowExW(window, f, L"QuillmarContainer", nullptr));)
+      if (FindWindowExW(f, nullptr, cls, nullptr)) return true;
+    return false;
+  };
+  form.TabStrip1.Select(3);
+  EXPECT_EQ(std::pair(on_a_page(L"ListBox"), on_a_page(TRACKBAR_CLASSW)), std::pair(true, false));
+  open("Form4")->Show(nullptr);
+  HWND tips = nullptr;  // once every page is in, every setting's tip
+  for (int tick = 0;
+       tick < 100 && !(tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr));
+       ++tick)  // a page a tick
+    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0)
+      for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+  EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
+  std::vector<int> stacked;  // pages made late still lie in the table's order, above the tabs
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    stacked.push_back(GetDlgCtrlID(c));
+  EXPECT_TRUE(std::is_sorted(stacked.begin(), stacked.end()));
   // Central European where the face has it (Wine's Tahoma does), never a set that swaps the face.
   EXPECT_EQ(win32::FaceCharset(L"Tahoma"), 238);
   const int charset = win32::FaceCharset(L"MS Sans Serif");
   HDC screen = GetDC(nullptr);
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.window) + " " + c.control);
-    HWND hwnd = Control(c.window, c.control);
+    HWND hwnd = control(c.window, c.control);
     RECT r{};
     GetClientRect(hwnd, &r);
     if (*c.control) MapWindowPoints(hwnd, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
@@ -79,32 +95,7 @@ TEST_F(ViewTest, SampledControlsStandWhereTheLayoutPutsThemWithTheirCaptionsAndF
     SelectObject(screen, old);
   }
   ReleaseDC(nullptr, screen);
-}
-
-// Hidden pages get their controls when shown or once up; the model's refusals undo the controls.
-TEST_F(ViewTest, PagesListRefusalsMessagesAndThePromptOnScreen) {
-  auto& form = dynamic_cast<Form4&>(Open("Form4").model());
-  HWND window = Open("Form4").hwnd();
-  auto on_a_page = [&](const wchar_t* cls) {  // among real windows: the view would create them
-    for (HWND f = nullptr; (f = FindWindowExW(window, f, L"QuillmarContainer", nullptr));)
-      if (FindWindowExW(f, nullptr, cls, nullptr)) return true;
-    return false;
-  };
-  form.TabStrip1.Select(3);
-  EXPECT_EQ(std::pair(on_a_page(L"ListBox"), on_a_page(TRACKBAR_CLASSW)), std::pair(true, false));
-  Open("Form4").Show(nullptr);
-  HWND tips = nullptr;  // once every page is in, every setting's tip
-  for (int tick = 0;
-       tick < 100 && !(tips = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr));
-       ++tick)  // a page a tick
-    if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0)
-      for (MSG m; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
-  EXPECT_TRUE(on_a_page(TRACKBAR_CLASSW));
-  std::vector<int> stacked;  // pages made late still lie in the table's order, above the tabs
-  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-    stacked.push_back(GetDlgCtrlID(c));
-  EXPECT_TRUE(std::is_sorted(stacked.begin(), stacked.end()));
-  HWND list = Control("Form4", "List1");  // item by item, even where two texts are the same
+  HWND list = control("Form4", "List1");  // item by item, even where two texts are the same
   for (const char* item : {"a", "b", "c", "b"}) form.List1.AddItem(item);
   form.List1.SetListIndex(3);
   for (int i : {1, 0}) form.List1.RemoveItem(i);
@@ -114,8 +105,8 @@ TEST_F(ViewTest, PagesListRefusalsMessagesAndThePromptOnScreen) {
   EXPECT_STREQ(shown, L"cb");
   EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
   form.TabStrip1.Select(2);  // an invalid size refuses the slider's move and the change of page
-  HWND box = Control("Form4", "Txtpix"), slider = Control("Form4", "Slider1"),
-       tabs = Control("Form4", "TabStrip1");
+  HWND box = control("Form4", "Txtpix"), slider = control("Form4", "Slider1"),
+       tabs = control("Form4", "TabStrip1");
   auto leave_the_box = [&] {
     SetWindowTextW(box, L"abc");
     SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), EN_KILLFOCUS),
