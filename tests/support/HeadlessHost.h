@@ -131,18 +131,14 @@ struct Program {
   Program(const char* first_time, const char* log_off, const char* type = "PBrush",
           const char* saved = "")
       : Program() {
-    std::map<std::string, Raw> seed = {{"MustBeValidated", Number(1)},
-                                       {"UserProfiles", Number(1)},
-                                       {"", Text(type)},
-                                       {"bmp", Text(saved)},
-                                       {"LogOffBox", Text(log_off)},
-                                       {"FirstTime", Text(first_time)}};
-    for (char c = 'a'; c <= 'f'; ++c) seed["url" + std::to_string(c - 'a' + 1)] = Text({c});
+    std::map<std::string, std::string> texts = {
+        {"", type}, {"bmp", saved}, {"LogOffBox", log_off}, {"FirstTime", first_time}};
+    for (char c = 'a'; c <= 'f'; ++c) texts["url" + std::to_string(c - 'a' + 1)] = {c};
     ForEachLocation([&](const Row& row, const std::string& name) {
-      const auto it = seed.find(name);
+      const bool one = name == "MustBeValidated" || name == "UserProfiles" || name.size() % 2;
       Store(memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name,
-            it != seed.end()                  ? it->second
-            : row.storage == Storage::kNumber ? Number(name.size() % 2)
+            texts.count(name)                 ? Text(texts[name])
+            : row.storage == Storage::kNumber ? Number(one)
                                               : Text(name + "?"));
     });
   }
@@ -173,11 +169,10 @@ struct Program {
     std::string out;
     for (const char* name : names) {
       const RegValue v = module.QueryValue(root, path, name);
-      out += std::string(out.empty() ? "" : " ") +
-             (std::holds_alternative<std::int32_t>(v) ? "#" : "") +
+      out += (std::holds_alternative<std::int32_t>(v) ? " #" : " ") +
              (IsEmptyText(v) ? "." : AsText(v));
     }
-    return out;
+    return out.substr(1);
   }
   // Every location, url1 to url6 for the typed URLs.
   static void ForEachLocation(const std::function<void(const Row&, const std::string&)>& f) {

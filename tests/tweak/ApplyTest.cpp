@@ -117,67 +117,52 @@ TEST(Apply, ThumbnailSequence) {
 
 // The load stops at the first gap; Apply rewrites the list from url1 and removes what it held.
 TEST(Apply, TypedUrlHistory) {
-  struct Case {
-    const char* stored;  // url1, url2, ... as one letter each; '.' none, a digit stored as a number
-    std::vector<int> deleted;  // Delete pressed on these positions in turn, -1 as it stands
-    const char* after;         // url1 to url5
-  };
-  const Case cases[] = {{"abc", {-1, 1, -1}, "a c . . ."},
-                        {"ab.d", {0}, "b . . d ."},
-                        {"ab", {0, 0}, ". . . . ."},
-                        {"7b", {}, "7 b . . ."}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
+  // url1, url2, ... stored, one letter each ('.' none, a digit as a number); Delete pressed on
+  // these positions in turn ('*' as it stands); then url1 to url5.
+  const char* cases[][3] = {{"abc", "*1*", "a c . . ."},
+                            {"ab.d", "0", "b . . d ."},
+                            {"ab", "00", ". . . . ."},
+                            {"7b", "", "7 b . . ."}};
+  for (const auto& [stored, deleted, after] : cases) {
+    SCOPED_TRACE(stored);
     Program p;
-    for (int i = 0; c.stored[i] != 0; ++i)
-      if (const char v = c.stored[i]; v != '.')
+    for (int i = 0; stored[i] != 0; ++i)
+      if (const char v = stored[i]; v != '.')
         Store(p.registry, kCurrentUser, kUrls, "url" + std::to_string(i + 1),
               std::isdigit(v) ? Number(v - '0') : Text({v}));
     Form4& f = p.Load();
-    for (int position : c.deleted) {
-      if (position >= 0) f.List1.SetListIndex(position);
+    for (int i = 0; deleted[i] != 0; ++i) {
+      if (deleted[i] != '*') f.List1.SetListIndex(deleted[i] - '0');
       f.Command2.Click();
     }
     f.BtnApply.Click();
-    EXPECT_EQ(c.after, p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4", "url5"}));
+    EXPECT_EQ(after, p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4", "url5"}));
   }
 }
 
 // As a user reads them in the tooltip and types them into a registry editor.
 TEST(SettingTips, NameEachLocationAndWhatApplyWritesForEachState) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"ChckFind",
-       "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\n"
-       "NoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
+  const std::string cu = "HKEY_CURRENT_USER\\", cr = "HKEY_CLASSES_ROOT\\",
+                    lm = "HKEY_LOCAL_MACHINE\\", admin = " (needs an administrator)\n";
+  const std::pair<const char*, std::string> cases[] = {
+      {"ChckFind", cu + kExplorer + "\nNoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
       {"ChckDisableCancelButton",
-       "HKEY_LOCAL_MACHINE\\Network\\Logon (needs an administrator)\n"
-       "MustBeValidated (REG_DWORD): 1 when checked, 0 otherwise"},
-      {"Slider1",
-       "HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics\n"
-       "Shell Icon Size (REG_SZ): the size in the box, as text"},
+       lm + kLogon + admin + "MustBeValidated (REG_DWORD): 1 when checked, 0 otherwise"},
+      {"Slider1", cu + kMetrics + "\nShell Icon Size (REG_SZ): the size in the box, as text"},
       {"ChckThumbnails",
-       "HKEY_CLASSES_ROOT\\.bmp\n"
-       "(Default) (REG_SZ): \"Paint.Picture\" when checked; when unchecked and still "
-       "\"Paint.Picture\", the type saved in bmp\n"
-       "HKEY_CLASSES_ROOT\\Paint.Picture\\DefaultIcon\n"
-       "(Default) (REG_SZ): \"%1\" when checked\n"
-       "HKEY_CURRENT_USER\\Software\\Quillmar\n"
-       "bmp: the type in force before, saved when checked"},
+       cr + ".bmp\n(Default) (REG_SZ): \"Paint.Picture\" when checked; when " +
+           "unchecked and still \"Paint.Picture\", the type saved in bmp\n" + cr +
+           "Paint.Picture\\DefaultIcon\n(Default) (REG_SZ): \"%1\" when checked\n" + cu + kProgram +
+           "\nbmp: the type in force before, saved when checked"},
       {"TxtCompany",
-       "HKEY_CURRENT_USER\\Software\\Microsoft\\MS Setup (ACME)\\User Info\n"
-       "DefCompany (REG_SZ): the text in the box\n"
-       "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion (needs an administrator)\n"
-       "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
-      {"List1",
-       "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\TypedURLs\n"
-       "url1, url2, ... (REG_SZ): one address each, in the list's order; those after the last "
-       "are deleted"},
+       cu + kUserInfo + "\nDefCompany (REG_SZ): the text in the box\n" + lm + kVersion + admin +
+           "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
+      {"List1", cu + kUrls + "\nurl1, url2, ... (REG_SZ): one address each, in the list's order; " +
+                    "those after the last are deleted"},
       {"OptDontPromptAndLogOff1",
-       "HKEY_CURRENT_USER\\Software\\Quillmar\n"
-       "LogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
+       cu + kProgram + "\nLogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
       {"BtnApply", ""},
-      {"", ""},
-  };
+      {"", ""}};
   for (const auto& [control, tip] : cases) EXPECT_EQ(tip, SettingTip(control)) << control;
 }
 

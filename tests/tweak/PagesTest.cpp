@@ -77,43 +77,6 @@ States Parse(const std::string& text) {
   return states;
 }
 
-// A loaded window with the watched boxes set quietly; then each box change and message is logged.
-struct Page {
-  Page(int platform, const std::string& start) {
-    form = &p.Load(platform);
-    States states = Parse(start);
-    for (const auto& [name, unused] : Parse(kWatched)) {
-      ui::CheckBox& box = Box(name);
-      auto rule = std::exchange(box.OnClick, nullptr);
-      box.SetValue(states[name]);
-      box.OnClick = rule;
-      box.SetMirror([this, &box, name] {
-        p.host.events.push_back(name + "=" + std::to_string(box.value()));
-      });
-    }
-    arranged = Read();
-    p.host.events.clear();
-  }
-  ui::CheckBox& Box(const std::string& name) {
-    return dynamic_cast<ui::CheckBox&>(*form->Find("Chck" + name));
-  }
-  States Read() {
-    States states = {{"Check1", form->Check1.value()}};
-    for (const auto& [name, unused] : Parse(kWatched)) states[name] = Box(name).value();
-    return states;
-  }
-  // "all" is Select all, "none" Deselect all, any other word a click on that box.
-  void Act(const std::string& actions) {
-    std::istringstream words(actions);
-    for (std::string w; words >> w;)
-      w == "all" ? form->Label9.Click() : w == "none" ? form->Label10.Click() : Box(w).Click();
-  }
-
-  Program p;
-  Form4* form = nullptr;
-  States arranged;
-};
-
 const std::string kNone =
     "Favorites=0 Documents=0 Settings=0 Find=0 Help=0 Run=0 Logoff=0 Close=0 ControlPanel=0 "
     "Taskbar=0 FolderOptions=0 ActiveDesktop=0 WindowsUpdate=0 MyDocuments=0 RecentDocuments=0";
@@ -164,14 +127,31 @@ TEST(StartMenu, EndStates) {
     for (int platform : {kNt, k9x}) {
       if ((c.platforms & platform) == 0) continue;
       SCOPED_TRACE(c.start + " / " + c.actions + " on " + std::to_string(platform));
-      Page page(platform, c.start);
-      page.Act(c.actions);
-      States end = page.arranged;
+      Program p;
+      Form4& f = p.Load(platform);
+      const auto box = [&f](const std::string& name) -> ui::CheckBox& {
+        return dynamic_cast<ui::CheckBox&>(*f.Find("Chck" + name));
+      };
+      // The watched boxes set quietly; from then on each box change and message is logged.
+      States start = Parse(c.start), end = {{"Check1", f.Check1.value()}};
+      for (const auto& [name, unused] : Parse(kWatched)) {
+        ui::CheckBox& b = box(name);
+        auto rule = std::exchange(b.OnClick, nullptr);
+        b.SetValue(end[name] = start[name]);
+        b.OnClick = rule;
+        b.SetMirror([&, name] { p.host.events.push_back(name + "=" + std::to_string(b.value())); });
+      }
+      // "all" is Select all, "none" Deselect all, any other word a click on that box.
+      std::istringstream actions(c.actions);
+      for (std::string w; actions >> w;)
+        w == "all" ? f.Label9.Click() : w == "none" ? f.Label10.Click() : box(w).Click();
       for (const auto& [name, state] : Parse(c.end)) end[name] = state;
-      EXPECT_EQ(end, page.Read());
-      EXPECT_EQ(c.messages, page.p.host.Count("MsgBox: "));
+      States now = {{"Check1", f.Check1.value()}};
+      for (const auto& [name, unused] : Parse(kWatched)) now[name] = box(name).value();
+      EXPECT_EQ(end, now);
+      EXPECT_EQ(c.messages, p.host.Count("MsgBox: "));
       std::string events;
-      for (const std::string& e : page.p.host.events)
+      for (const std::string& e : p.host.events)
         events += " " + (e == kActiveDesktop ? "AD" : e == kUserProfile ? "UP" : e);
       EXPECT_EQ(c.events ? c.events : "", c.events ? events.substr(1) : "");
     }
