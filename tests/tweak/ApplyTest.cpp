@@ -40,8 +40,7 @@ TEST(Apply, EachBoxWritesItsOwnValues) {
       Form4& f = p.Load();
       auto& box = dynamic_cast<ui::CheckBox&>(*f.Find(word.substr(0, word.find(':'))));
       for (int state : {1, 0}) {
-        box.SetValue(state);
-        f.BtnApply.Click();
+        box.SetValue(state), f.BtnApply.Click();
         EXPECT_EQ(state ? k.checked : k.unchecked,
                   p.Values(k.root, k.key, {word.substr(word.find(':') + 1).c_str()}));
       }
@@ -59,8 +58,7 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
     for (ui::CheckBox* child :
          {&f.ChckControlPanel, &f.ChckTaskbar, &f.ChckFolderOptions, &f.ChckWindowsUpdate})
       child->SetValue(c[2] - '0');
-    f.ChckActiveDesktop.SetValue(c[1] - '0');
-    f.ChckADFeature.SetValue(c[0] - '0');
+    f.ChckActiveDesktop.SetValue(c[1] - '0'), f.ChckADFeature.SetValue(c[0] - '0');
     f.BtnApply.Click();
     EXPECT_EQ(std::string(c).substr(4), p.Values(kCurrentUser, kExplorer, {"NoSetActiveDesktop"}) +
                                             " " + std::to_string(f.ChckActiveDesktop.value()) +
@@ -82,9 +80,7 @@ TEST(Apply, Texts) {
     Store(p.registry, kCurrentUser, kUserInfo, "DefName", Text("Loaded"));
     Form4& f = p.Load();
     EXPECT_EQ("Loaded", f.TxtName.text());
-    f.TxtName.SetText(c[0]);
-    f.TxtCompany.SetText(c[1]);
-    f.Txtpix.SetText(c[2]);
+    f.TxtName.SetText(c[0]), f.TxtCompany.SetText(c[1]), f.Txtpix.SetText(c[2]);
     f.BtnApply.Click();
     EXPECT_EQ(c[3],
               p.Values(kCurrentUser, kUserInfo, {"DefName", "DefCompany"}) + " " +
@@ -103,9 +99,7 @@ TEST(Apply, ThumbnailSequence) {
                                                {1, "Paint.Picture %1 PBrush 1"},
                                                {0, "PBrush %1 PBrush 0"}};
   for (const auto& [box, after] : steps) {
-    p.Load().ChckThumbnails.SetValue(box);
-    p.tweak->BtnApply.Click();
-    p.forms.Close(*p.tweak);
+    p.Load().ChckThumbnails.SetValue(box), p.tweak->BtnApply.Click(), p.forms.Close(*p.tweak);
     const int reloads_as = p.Load().ChckThumbnails.value();
     p.forms.Close(*p.tweak);
     EXPECT_EQ(after, p.Values(kClassesRoot, ".bmp", {""}) + " " +
