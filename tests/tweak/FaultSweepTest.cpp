@@ -37,8 +37,7 @@ const Flow kFlows[] = {
     {"first start, Yes, a deletion, then Apply", "", "NoPromptNoLogOff", "PBrush", "",
      [](Program& s) {
        s.Armed([&] { s.Open(); });
-       s.tweak->List1.SetListIndex(1), s.tweak->Command2.Click();
-       s.tweak->BtnApply.Click();
+       s.tweak->List1.SetListIndex(1), s.tweak->Command2.Click(), s.tweak->BtnApply.Click();
      },
      'b'},
     {"a stale saved type, Apply", "First", "NoPromptNoLogOff", "Other.Image", "PBrush",
@@ -50,10 +49,8 @@ const Flow kFlows[] = {
      [](Program& s) {
        s.Open();
        s.tweak->List1.SetListIndex(1), s.tweak->Command2.Click();
-       s.tweak->ChckThumbnails.SetValue(1);
-       s.tweak->ChckFind.Click();
-       s.tweak->ChckADFeature.SetValue(1);
-       s.tweak->TxtName.SetText("Bob");
+       s.tweak->ChckThumbnails.SetValue(1), s.tweak->ChckFind.Click();
+       s.tweak->ChckADFeature.SetValue(1), s.tweak->TxtName.SetText("Bob");
        s.host.answer_modal = [](ui::Window& w) {
          dynamic_cast<Form5&>(w).OptDontPromptAndLogOff.Select();
          dynamic_cast<Form5&>(w).cmdLogoff.Click();

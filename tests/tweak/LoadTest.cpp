@@ -83,9 +83,8 @@ TEST(Load, Consequences) {
     EXPECT_TRUE(p.tweak->OptPrompt1.value());
     for (const auto& call : p.registry.calls) EXPECT_TRUE(call.op != 'W' && call.op != 'D');
     // The only message the load may show is the user-profile message, when its box is checked.
-    const int messages = c.path == kLogon ? 1 : 0;
-    EXPECT_EQ(messages, p.host.Count("MsgBox: At least one user profile must be"));
-    EXPECT_EQ(messages, p.host.Count("MsgBox"));
+    EXPECT_EQ(c.path == kLogon ? 1 : 0, p.host.Count("MsgBox: At least one user profile must be"));
+    EXPECT_EQ(p.host.Count("MsgBox: At least one user profile must be"), p.host.Count("MsgBox"));
   }
 }
 
