@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <sstream>
+#include <tuple>
 
 #include "tests/support/HeadlessHost.h"
 #include "tweak/SettingTips.h"
@@ -12,10 +13,8 @@ namespace {
 // Each box's values as a registry editor shows them ("#" a number) once it is checked and then
 // unchecked through the model, with every other box as the load left it.
 TEST(Apply, EachBoxWritesItsOwnValues) {
-  const struct {
-    RegHandle root;
-    const char *key, *checked, *unchecked, *boxes;  // each box, and its value after the colon
-  } keys[] = {
+  // The key, what checked and unchecked write, and each box with its value after the colon.
+  const std::tuple<RegHandle, const char*, const char*, const char*, const char*> keys[] = {
       {kCurrentUser, kExplorer, "#0", "#1",
        "ChckFavorites:NoFavoritesMenu ChckDocuments:NoRecentDocsMenu ChckFind:NoFind "
        "ChckHelp:NoSMHelp ChckRun:NoRun ChckLogoff:NoLogOff ChckClose:NoClose "
@@ -31,9 +30,9 @@ TEST(Apply, EachBoxWritesItsOwnValues) {
        "ChckDenyPasswords:NoPwdPage ChckDenyUserProfiles:NoProfilePage"},
       {kLocalMachine, kLogon, "#1", "#0", "ChckDisableCancelButton:MustBeValidated"},
   };
-  for (const auto& k : keys) {
-    std::istringstream boxes(k.boxes);
-    for (std::string word; boxes >> word;) {
+  for (const auto& [root, key, checked, unchecked, boxes] : keys) {
+    std::istringstream words(boxes);
+    for (std::string word; words >> word;) {
       SCOPED_TRACE(word);
       Program p;
       Store(p.registry, kLocalMachine, kLogon, "UserProfiles", Number(1));
@@ -41,8 +40,8 @@ TEST(Apply, EachBoxWritesItsOwnValues) {
       auto& box = dynamic_cast<ui::CheckBox&>(*f.Find(word.substr(0, word.find(':'))));
       for (int state : {1, 0}) {
         box.SetValue(state), f.BtnApply.Click();
-        EXPECT_EQ(state ? k.checked : k.unchecked,
-                  p.Values(k.root, k.key, {word.substr(word.find(':') + 1).c_str()}));
+        EXPECT_EQ(state ? checked : unchecked,
+                  p.Values(root, key, {word.substr(word.find(':') + 1).c_str()}));
       }
     }
   }

@@ -2,6 +2,7 @@
 
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "tests/support/HeadlessHost.h"
 
@@ -77,37 +78,32 @@ States Parse(const std::string& text) {
 const std::string kNone = std::regex_replace(kItems, std::regex("\\w+"), "$&=0");
 
 TEST(StartMenu, EndStates) {
-  const struct {
-    int platforms;  // kNt, k9x or both (3)
-    std::string start;
-    const char* actions;
-    std::string end;  // over the start; every other box keeps its state
-    int messages;
-    // Where the order matters, every change (AD, UP: the guards' messages).
-    const char* events = nullptr;
-  } cases[] = {
-      {3, "", "Settings", "Settings ControlPanel", 0},
+  // The platforms (kNt, k9x or both, 3), the start, the actions, the end over the start (every
+  // other box keeps its state), the messages; where the order matters, every change (AD and UP
+  // the guards' messages).
+  const std::tuple<int, std::string, const char*, std::string, int, const char*> cases[] = {
+      {3, "", "Settings", "Settings ControlPanel", 0, ""},
       {3, "Settings ControlPanel Taskbar ActiveDesktop ADFeature", "Settings",
-       "Settings=0 ControlPanel=0 Taskbar=0 ActiveDesktop=0", 0},
-      {3, "", "Taskbar", "Taskbar Settings", 0},
-      {3, "Settings WindowsUpdate", "WindowsUpdate", "WindowsUpdate=0 Settings=0", 0},
-      {3, "Settings ActiveDesktop FolderOptions", "ActiveDesktop", "ActiveDesktop=0", 0},
-      {3, "ADFeature Settings Taskbar", "ActiveDesktop", "", 1},
+       "Settings=0 ControlPanel=0 Taskbar=0 ActiveDesktop=0", 0, ""},
+      {3, "", "Taskbar", "Taskbar Settings", 0, ""},
+      {3, "Settings WindowsUpdate", "WindowsUpdate", "WindowsUpdate=0 Settings=0", 0, ""},
+      {3, "Settings ActiveDesktop FolderOptions", "ActiveDesktop", "ActiveDesktop=0", 0, ""},
+      {3, "ADFeature Settings Taskbar", "ActiveDesktop", "", 1, ""},
       {kNt, "Documents MyDocuments RecentDocuments", "Documents",
-       "Documents=0 MyDocuments=0 RecentDocuments=0", 0},
-      {kNt, "", "RecentDocuments", "RecentDocuments Documents", 0},
-      {kNt, "Documents MyDocuments", "MyDocuments", "MyDocuments=0 Documents=0", 0},
-      {kNt, "Documents MyDocuments RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0},
-      {k9x, "MyDocuments", "Documents", "Documents MyDocuments=2", 0},
+       "Documents=0 MyDocuments=0 RecentDocuments=0", 0, ""},
+      {kNt, "", "RecentDocuments", "RecentDocuments Documents", 0, ""},
+      {kNt, "Documents MyDocuments", "MyDocuments", "MyDocuments=0 Documents=0", 0, ""},
+      {kNt, "Documents MyDocuments RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0, ""},
+      {k9x, "MyDocuments", "Documents", "Documents MyDocuments=2", 0, ""},
       {k9x, "Documents MyDocuments=2 RecentDocuments", "Documents",
-       "Documents=0 MyDocuments=0 RecentDocuments=0", 0},
-      {k9x, "Documents RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0},
-      {3, "Find Documents RecentDocuments", "all", kItems, 0},
-      {3, "ADFeature", "all all", kItems + " ActiveDesktop=0", 2},
-      {3, "ADFeature Settings ActiveDesktop", "all", kItems, 0},
-      {kNt, "DisableCancelButton", "all none", kNone, 0},
-      {kNt, "DisableCancelButton", "DisableCancelButton", "DisableCancelButton=0", 0},
-      {k9x, "Help=2 Find", "none", kNone + " Help=2", 0},
+       "Documents=0 MyDocuments=0 RecentDocuments=0", 0, ""},
+      {k9x, "Documents RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0, ""},
+      {3, "Find Documents RecentDocuments", "all", kItems, 0, ""},
+      {3, "ADFeature", "all all", kItems + " ActiveDesktop=0", 2, ""},
+      {3, "ADFeature Settings ActiveDesktop", "all", kItems, 0, ""},
+      {kNt, "DisableCancelButton", "all none", kNone, 0, ""},
+      {kNt, "DisableCancelButton", "DisableCancelButton", "DisableCancelButton=0", 0, ""},
+      {k9x, "Help=2 Find", "none", kNone + " Help=2", 0, ""},
       // A guard speaks after the parent followed.
       {kNt, "ADFeature", "ActiveDesktop", "", 1,
        "ActiveDesktop=1 Settings=1 AD ActiveDesktop=0 Settings=0"},
@@ -118,37 +114,37 @@ TEST(StartMenu, EndStates) {
       {kNt, "Documents RecentDocuments Settings Taskbar", "none", kNone, 0,
        "Documents=0 RecentDocuments=0 Settings=0 Taskbar=0"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [platforms, start, actions, end, messages, events] : cases) {
     for (int platform : {kNt, k9x}) {
-      if ((c.platforms & platform) == 0) continue;
-      SCOPED_TRACE(c.start + " / " + c.actions + " on " + std::to_string(platform));
+      if ((platforms & platform) == 0) continue;
+      SCOPED_TRACE(start + " / " + actions + " on " + std::to_string(platform));
       Program p;
       Form4& f = p.Load(platform);
       const auto box = [&f](const std::string& name) -> ui::CheckBox& {
         return dynamic_cast<ui::CheckBox&>(*f.Find("Chck" + name));
       };
       // The watched boxes set quietly; from then on each box change and message is logged.
-      States start = Parse(c.start), end = {{"Check1", f.Check1.value()}};
+      States arranged = Parse(start), want = {{"Check1", f.Check1.value()}};
       for (const auto& [name, unused] : Parse(kWatched)) {
         ui::CheckBox& b = box(name);
         auto rule = std::exchange(b.OnClick, nullptr);
-        b.SetValue(end[name] = start[name]);
+        b.SetValue(want[name] = arranged[name]);
         b.OnClick = rule;
         b.SetMirror([&, name] { p.host.events.push_back(name + "=" + std::to_string(b.value())); });
       }
       // "all" is Select all, "none" Deselect all, any other word a click on that box.
-      std::istringstream actions(c.actions);
-      for (std::string w; actions >> w;)
+      std::istringstream words(actions);
+      for (std::string w; words >> w;)
         w == "all" ? f.Label9.Click() : w == "none" ? f.Label10.Click() : box(w).Click();
-      for (const auto& [name, state] : Parse(c.end)) end[name] = state;
+      for (const auto& [name, state] : Parse(end)) want[name] = state;
       States now = {{"Check1", f.Check1.value()}};
       for (const auto& [name, unused] : Parse(kWatched)) now[name] = box(name).value();
-      EXPECT_EQ(end, now);
-      EXPECT_EQ(c.messages, p.host.Count("MsgBox: "));
-      std::string events;
+      EXPECT_EQ(want, now);
+      EXPECT_EQ(messages, p.host.Count("MsgBox: "));
+      std::string changes;
       for (const std::string& e : p.host.events)
-        events += " " + (e == kActiveDesktop ? "AD" : e == kUserProfile ? "UP" : e);
-      EXPECT_EQ(c.events ? c.events : "", c.events ? events.substr(1) : "");
+        changes += " " + (e == kActiveDesktop ? "AD" : e == kUserProfile ? "UP" : e);
+      EXPECT_EQ(events, *events ? changes.substr(1) : "");
     }
   }
 }
