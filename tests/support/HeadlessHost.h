@@ -102,8 +102,7 @@ class FaultyRegistry final : public RegistryBackend {
     return Refused('D', name) ? code : inner_.DeleteValue(key, name);
   }
   std::int32_t CloseKey(RegHandle key) override {
-    const std::int32_t result = inner_.CloseKey(key);
-    return Refused('C') ? code : result;
+    return Refused('C') ? (inner_.CloseKey(key), code) : inner_.CloseKey(key);
   }
 
   bool armed = false, from_on = false;

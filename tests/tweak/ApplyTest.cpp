@@ -99,12 +99,11 @@ TEST(Apply, ThumbnailSequence) {
                                                {0, "PBrush %1 PBrush 0"}};
   for (const auto& [box, after] : steps) {
     p.Load().ChckThumbnails.SetValue(box), p.tweak->BtnApply.Click(), p.forms.Close(*p.tweak);
-    const int reloads_as = p.Load().ChckThumbnails.value();
-    p.forms.Close(*p.tweak);
     EXPECT_EQ(after, p.Values(kClassesRoot, ".bmp", {""}) + " " +
                          p.Values(kClassesRoot, "Paint.Picture\\DefaultIcon", {""}) + " " +
                          p.Values(kCurrentUser, kProgram, {"bmp"}) + " " +
-                         std::to_string(reloads_as));
+                         std::to_string(p.Load().ChckThumbnails.value()));
+    p.forms.Close(*p.tweak);
   }
 }
 
