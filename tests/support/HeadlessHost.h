@@ -159,9 +159,7 @@ struct Program {
     tweak = dynamic_cast<Form4*>(forms.Find("Form4"));
   }
   void Armed(const std::function<void()>& step) {
-    registry.armed = true;
-    step();
-    registry.armed = false;
+    registry.armed = true, step(), registry.armed = false;
   }
   // The named values of one key, each as its text, "#" and its number, or "." when missing.
   std::string Values(RegHandle root, const char* path, std::initializer_list<const char*> names) {

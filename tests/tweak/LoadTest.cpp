@@ -50,8 +50,7 @@ TEST(Load, DocumentsGroupEndStates) {
 // The defaults (a log-off choice in the wrong case), end states that come only from the order of
 // the steps, and the icon size setting the slider; the load writes nothing.
 TEST(Load, Consequences) {
-  // The key (under HKCU but for the logon key) and the names holding the value; then the controls
-  // and their states.
+  // The key (under HKCU but for the logon key), the names holding the value, controls, states.
   const std::tuple<const char*, const char*, Raw, const char*, const char*> cases[] = {
       {kProgram, "LogOffBox", Text("noPromptNoLogOff"),
        "ChckFavorites ChckHelp ChckSettings ChckHide Txtpix Slider1 TxtName TxtCompany",

@@ -76,9 +76,8 @@ States Parse(const std::string& text) {
 const std::string kNone = std::regex_replace(kItems, std::regex("\\w+"), "$&=0");
 
 TEST(StartMenu, EndStates) {
-  // The platforms (kNt, k9x or both, 3), the start, the actions, the end over the start (every
-  // other box keeps its state), the messages; where the order matters, every change (AD and UP
-  // the guards' messages).
+  // Platforms (kNt, k9x or both, 3), start, actions, end over the start (the other boxes keep
+  // their states), messages; where the order matters, every change (AD, UP: the guards' messages).
   const std::tuple<int, std::string, const char*, std::string, int, const char*> cases[] = {
       {3, "", "Settings", "Settings ControlPanel", 0, ""},
       {3, "Settings ControlPanel Taskbar ActiveDesktop ADFeature", "Settings",
