@@ -37,12 +37,11 @@ TEST(RegFile, Refusals) {
       {v5 + std::string("\"\0\xAC\x20\"\0=\0-\0", 10), 3, "ANSI code page cannot hold"},
   };
   for (const auto& [bytes, line, what] : cases) {
-    SCOPED_TRACE(what);
     const auto result = ParseRegFile(bytes, latin1);
-    ASSERT_TRUE(std::holds_alternative<RegFileError>(result));
-    EXPECT_EQ(line, std::get<RegFileError>(result).line);
-    EXPECT_NE(std::string::npos, std::get<RegFileError>(result).what.find(what))
-        << std::get<RegFileError>(result).what;
+    const auto* error = std::get_if<RegFileError>(&result);
+    ASSERT_NE(nullptr, error) << what;
+    EXPECT_EQ(line, error->line) << what;
+    EXPECT_NE(std::string::npos, error->what.find(what)) << what << ": " << error->what;
   }
 }
 

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "registry/KeyHandle.h"
 #include "registry/Module1.h"
@@ -12,8 +11,10 @@
 #include <windows.h>
 
 #include "registry/Win32Registry.h"
+using Backend = quillmar::Win32Registry;
 #else
 #include "registry/MemoryRegistry.h"
+using Backend = quillmar::MemoryRegistry;
 #endif
 
 namespace quillmar {
@@ -26,15 +27,12 @@ class RegistryConformance : public testing::Test {
   // Each test owns a throw-away key below the current user's root, gone before and after it.
   RegistryConformance() { Wipe(); }
   ~RegistryConformance() override { Wipe(); }
-#ifdef _WIN32
   void Wipe() {
+#ifdef _WIN32
     RegDeleteTreeA(HKEY_CURRENT_USER, Path().c_str());
-  }
-  Win32Registry reg_;
-#else
-  void Wipe() {}
-  MemoryRegistry reg_;
 #endif
+  }
+  Backend reg_;
 
   std::string Path(const std::string& sub = "") const {
     const std::string root =
@@ -57,26 +55,25 @@ TEST_F(RegistryConformance, QueryValueReadsEveryStoredForm) {
   std::string high;
   for (int c = 0x80; c <= 0xFF; ++c) high += static_cast<char>(c);
   struct Case {
-    const char* label;
     std::uint32_t type;
     std::string stored;
     RegValue expected;
-    const char *sub = "", *name = "v";
+    const char *label, *sub = "", *name = "v";
     std::int32_t closed = kSuccess;  // the close's answer: 6 for the handle 0 of a missing key
   };
-  const std::vector<Case> cases = {
-      {"text", kRegSz, "First\0"s, "First"s},
-      {"text with an inner NUL", kRegSz, "ab\0cd\0"s, "ab"s},
-      {"text without NUL", kRegSz, "abc"s, "abc"s},
-      {"text of no bytes", kRegSz, ""s, ""s},
-      {"text of high bytes", kRegSz, high + '\0', high},
-      {"text of a mebibyte", kRegSz, std::string(1 << 20, 'x') + '\0', std::string(1 << 20, 'x')},
-      {"number little-endian", kRegDword, "\x30\0\0\x80"s, std::int32_t{-2147483600}},
-      {"number of two bytes", kRegDword, "\1\0"s, ""s},
-      {"number of eight bytes", kRegDword, "\1\0\0\0\0\0\0\0"s, ""s},
-      {"expandable text", kRegExpandSz, "%PATH%\0"s, ""s},
-      {"missing value", kRegSz, "x\0"s, ""s, "", "absent"},
-      {"missing key", kRegSz, "x\0"s, ""s, "nokey", "v", kInvalidHandle},
+  const Case cases[] = {
+      {kRegSz, "First\0"s, "First"s, "text"},
+      {kRegSz, "ab\0cd\0"s, "ab"s, "text with an inner NUL"},
+      {kRegSz, "abc"s, "abc"s, "text without NUL"},
+      {kRegSz, ""s, ""s, "text of no bytes"},
+      {kRegSz, high + '\0', high, "text of high bytes"},
+      {kRegSz, std::string(1 << 20, 'x') + '\0', std::string(1 << 20, 'x'), "text of a mebibyte"},
+      {kRegDword, "\x30\0\0\x80"s, std::int32_t{-2147483600}, "number little-endian"},
+      {kRegDword, "\1\0"s, ""s, "number of two bytes"},
+      {kRegDword, "\1\0\0\0\0\0\0\0"s, ""s, "number of eight bytes"},
+      {kRegExpandSz, "%PATH%\0"s, ""s, "expandable text"},
+      {kRegSz, "x\0"s, ""s, "missing value", "", "absent"},
+      {kRegSz, "x\0"s, ""s, "missing key", "nokey", "v", kInvalidHandle},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);

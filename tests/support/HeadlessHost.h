@@ -102,8 +102,7 @@ class FaultyRegistry final : public RegistryBackend {
     return Refused('D', name) ? code : inner_.DeleteValue(key, name);
   }
   std::int32_t CloseKey(RegHandle key) override {
-    const std::int32_t result = inner_.CloseKey(key);
-    return Refused('C') ? code : result;
+    return Refused('C') ? (inner_.CloseKey(key), code) : inner_.CloseKey(key);
   }
 
   bool armed = false, from_on = false;
@@ -131,18 +130,14 @@ struct Program {
   Program(const char* first_time, const char* log_off, const char* type = "PBrush",
           const char* saved = "")
       : Program() {
-    std::map<std::string, Raw> seed = {{"MustBeValidated", Number(1)},
-                                       {"UserProfiles", Number(1)},
-                                       {"", Text(type)},
-                                       {"bmp", Text(saved)},
-                                       {"LogOffBox", Text(log_off)},
-                                       {"FirstTime", Text(first_time)}};
-    for (char c = 'a'; c <= 'f'; ++c) seed["url" + std::to_string(c - 'a' + 1)] = Text({c});
+    std::map<std::string, std::string> texts = {
+        {"", type}, {"bmp", saved}, {"LogOffBox", log_off}, {"FirstTime", first_time}};
+    for (char c = 'a'; c <= 'f'; ++c) texts["url" + std::to_string(c - 'a' + 1)] = {c};
     ForEachLocation([&](const Row& row, const std::string& name) {
-      const auto it = seed.find(name);
+      const bool one = name == "MustBeValidated" || name == "UserProfiles" || name.size() % 2;
       Store(memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name,
-            it != seed.end()                  ? it->second
-            : row.storage == Storage::kNumber ? Number(name.size() % 2)
+            texts.count(name)                 ? Text(texts[name])
+            : row.storage == Storage::kNumber ? Number(one)
                                               : Text(name + "?"));
     });
   }
@@ -164,20 +159,17 @@ struct Program {
     tweak = dynamic_cast<Form4*>(forms.Find("Form4"));
   }
   void Armed(const std::function<void()>& step) {
-    registry.armed = true;
-    step();
-    registry.armed = false;
+    registry.armed = true, step(), registry.armed = false;
   }
   // The named values of one key, each as its text, "#" and its number, or "." when missing.
   std::string Values(RegHandle root, const char* path, std::initializer_list<const char*> names) {
     std::string out;
     for (const char* name : names) {
       const RegValue v = module.QueryValue(root, path, name);
-      out += std::string(out.empty() ? "" : " ") +
-             (std::holds_alternative<std::int32_t>(v) ? "#" : "") +
+      out += (std::holds_alternative<std::int32_t>(v) ? " #" : " ") +
              (IsEmptyText(v) ? "." : AsText(v));
     }
-    return out;
+    return out.substr(1);
   }
   // Every location, url1 to url6 for the typed URLs.
   static void ForEachLocation(const std::function<void(const Row&, const std::string&)>& f) {

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <sstream>
+#include <tuple>
 
 #include "tests/support/HeadlessHost.h"
 #include "tweak/SettingTips.h"
@@ -12,10 +13,8 @@ namespace {
 // Each box's values as a registry editor shows them ("#" a number) once it is checked and then
 // unchecked through the model, with every other box as the load left it.
 TEST(Apply, EachBoxWritesItsOwnValues) {
-  const struct {
-    RegHandle root;
-    const char *key, *checked, *unchecked, *boxes;  // each box, and its value after the colon
-  } keys[] = {
+  // The key, what checked and unchecked write, and each box with its value after the colon.
+  const std::tuple<RegHandle, const char*, const char*, const char*, const char*> keys[] = {
       {kCurrentUser, kExplorer, "#0", "#1",
        "ChckFavorites:NoFavoritesMenu ChckDocuments:NoRecentDocsMenu ChckFind:NoFind "
        "ChckHelp:NoSMHelp ChckRun:NoRun ChckLogoff:NoLogOff ChckClose:NoClose "
@@ -31,19 +30,18 @@ TEST(Apply, EachBoxWritesItsOwnValues) {
        "ChckDenyPasswords:NoPwdPage ChckDenyUserProfiles:NoProfilePage"},
       {kLocalMachine, kLogon, "#1", "#0", "ChckDisableCancelButton:MustBeValidated"},
   };
-  for (const auto& k : keys) {
-    std::istringstream boxes(k.boxes);
-    for (std::string word; boxes >> word;) {
+  for (const auto& [root, key, checked, unchecked, boxes] : keys) {
+    std::istringstream words(boxes);
+    for (std::string word; words >> word;) {
       SCOPED_TRACE(word);
       Program p;
       Store(p.registry, kLocalMachine, kLogon, "UserProfiles", Number(1));
       Form4& f = p.Load();
       auto& box = dynamic_cast<ui::CheckBox&>(*f.Find(word.substr(0, word.find(':'))));
       for (int state : {1, 0}) {
-        box.SetValue(state);
-        f.BtnApply.Click();
-        EXPECT_EQ(state ? k.checked : k.unchecked,
-                  p.Values(k.root, k.key, {word.substr(word.find(':') + 1).c_str()}));
+        box.SetValue(state), f.BtnApply.Click();
+        EXPECT_EQ(state ? checked : unchecked,
+                  p.Values(root, key, {word.substr(word.find(':') + 1).c_str()}));
       }
     }
   }
@@ -59,8 +57,7 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
     for (ui::CheckBox* child :
          {&f.ChckControlPanel, &f.ChckTaskbar, &f.ChckFolderOptions, &f.ChckWindowsUpdate})
       child->SetValue(c[2] - '0');
-    f.ChckActiveDesktop.SetValue(c[1] - '0');
-    f.ChckADFeature.SetValue(c[0] - '0');
+    f.ChckActiveDesktop.SetValue(c[1] - '0'), f.ChckADFeature.SetValue(c[0] - '0');
     f.BtnApply.Click();
     EXPECT_EQ(std::string(c).substr(4), p.Values(kCurrentUser, kExplorer, {"NoSetActiveDesktop"}) +
                                             " " + std::to_string(f.ChckActiveDesktop.value()) +
@@ -82,9 +79,7 @@ TEST(Apply, Texts) {
     Store(p.registry, kCurrentUser, kUserInfo, "DefName", Text("Loaded"));
     Form4& f = p.Load();
     EXPECT_EQ("Loaded", f.TxtName.text());
-    f.TxtName.SetText(c[0]);
-    f.TxtCompany.SetText(c[1]);
-    f.Txtpix.SetText(c[2]);
+    f.TxtName.SetText(c[0]), f.TxtCompany.SetText(c[1]), f.Txtpix.SetText(c[2]);
     f.BtnApply.Click();
     EXPECT_EQ(c[3],
               p.Values(kCurrentUser, kUserInfo, {"DefName", "DefCompany"}) + " " +
@@ -103,81 +98,63 @@ TEST(Apply, ThumbnailSequence) {
                                                {1, "Paint.Picture %1 PBrush 1"},
                                                {0, "PBrush %1 PBrush 0"}};
   for (const auto& [box, after] : steps) {
-    p.Load().ChckThumbnails.SetValue(box);
-    p.tweak->BtnApply.Click();
-    p.forms.Close(*p.tweak);
-    const int reloads_as = p.Load().ChckThumbnails.value();
-    p.forms.Close(*p.tweak);
+    p.Load().ChckThumbnails.SetValue(box), p.tweak->BtnApply.Click(), p.forms.Close(*p.tweak);
     EXPECT_EQ(after, p.Values(kClassesRoot, ".bmp", {""}) + " " +
                          p.Values(kClassesRoot, "Paint.Picture\\DefaultIcon", {""}) + " " +
                          p.Values(kCurrentUser, kProgram, {"bmp"}) + " " +
-                         std::to_string(reloads_as));
+                         std::to_string(p.Load().ChckThumbnails.value()));
+    p.forms.Close(*p.tweak);
   }
 }
 
 // The load stops at the first gap; Apply rewrites the list from url1 and removes what it held.
 TEST(Apply, TypedUrlHistory) {
-  struct Case {
-    const char* stored;  // url1, url2, ... as one letter each; '.' none, a digit stored as a number
-    std::vector<int> deleted;  // Delete pressed on these positions in turn, -1 as it stands
-    const char* after;         // url1 to url5
-  };
-  const Case cases[] = {{"abc", {-1, 1, -1}, "a c . . ."},
-                        {"ab.d", {0}, "b . . d ."},
-                        {"ab", {0, 0}, ". . . . ."},
-                        {"7b", {}, "7 b . . ."}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
+  // url1, url2, ... stored, one letter each ('.' none, a digit as a number); Delete pressed on
+  // these positions in turn ('*' as it stands); then url1 to url5.
+  const char* cases[][3] = {{"abc", "*1*", "a c . . ."},
+                            {"ab.d", "0", "b . . d ."},
+                            {"ab", "00", ". . . . ."},
+                            {"7b", "", "7 b . . ."}};
+  for (const auto& [stored, deleted, after] : cases) {
+    SCOPED_TRACE(stored);
     Program p;
-    for (int i = 0; c.stored[i] != 0; ++i)
-      if (const char v = c.stored[i]; v != '.')
+    for (int i = 0; stored[i] != 0; ++i)
+      if (const char v = stored[i]; v != '.')
         Store(p.registry, kCurrentUser, kUrls, "url" + std::to_string(i + 1),
               std::isdigit(v) ? Number(v - '0') : Text({v}));
     Form4& f = p.Load();
-    for (int position : c.deleted) {
-      if (position >= 0) f.List1.SetListIndex(position);
+    for (int i = 0; deleted[i] != 0; ++i) {
+      if (deleted[i] != '*') f.List1.SetListIndex(deleted[i] - '0');
       f.Command2.Click();
     }
     f.BtnApply.Click();
-    EXPECT_EQ(c.after, p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4", "url5"}));
+    EXPECT_EQ(after, p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4", "url5"}));
   }
 }
 
 // As a user reads them in the tooltip and types them into a registry editor.
 TEST(SettingTips, NameEachLocationAndWhatApplyWritesForEachState) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"ChckFind",
-       "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer\n"
-       "NoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
+  const std::string cu = "HKEY_CURRENT_USER\\", cr = "HKEY_CLASSES_ROOT\\",
+                    lm = "HKEY_LOCAL_MACHINE\\", admin = " (needs an administrator)\n";
+  const std::pair<const char*, std::string> cases[] = {
+      {"ChckFind", cu + kExplorer + "\nNoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
       {"ChckDisableCancelButton",
-       "HKEY_LOCAL_MACHINE\\Network\\Logon (needs an administrator)\n"
-       "MustBeValidated (REG_DWORD): 1 when checked, 0 otherwise"},
-      {"Slider1",
-       "HKEY_CURRENT_USER\\Control Panel\\Desktop\\WindowMetrics\n"
-       "Shell Icon Size (REG_SZ): the size in the box, as text"},
+       lm + kLogon + admin + "MustBeValidated (REG_DWORD): 1 when checked, 0 otherwise"},
+      {"Slider1", cu + kMetrics + "\nShell Icon Size (REG_SZ): the size in the box, as text"},
       {"ChckThumbnails",
-       "HKEY_CLASSES_ROOT\\.bmp\n"
-       "(Default) (REG_SZ): \"Paint.Picture\" when checked; when unchecked and still "
-       "\"Paint.Picture\", the type saved in bmp\n"
-       "HKEY_CLASSES_ROOT\\Paint.Picture\\DefaultIcon\n"
-       "(Default) (REG_SZ): \"%1\" when checked\n"
-       "HKEY_CURRENT_USER\\Software\\Quillmar\n"
-       "bmp: the type in force before, saved when checked"},
+       cr + ".bmp\n(Default) (REG_SZ): \"Paint.Picture\" when checked; when " +
+           "unchecked and still \"Paint.Picture\", the type saved in bmp\n" + cr +
+           "Paint.Picture\\DefaultIcon\n(Default) (REG_SZ): \"%1\" when checked\n" + cu + kProgram +
+           "\nbmp: the type in force before, saved when checked"},
       {"TxtCompany",
-       "HKEY_CURRENT_USER\\Software\\Microsoft\\MS Setup (ACME)\\User Info\n"
-       "DefCompany (REG_SZ): the text in the box\n"
-       "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion (needs an administrator)\n"
-       "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
-      {"List1",
-       "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\TypedURLs\n"
-       "url1, url2, ... (REG_SZ): one address each, in the list's order; those after the last "
-       "are deleted"},
+       cu + kUserInfo + "\nDefCompany (REG_SZ): the text in the box\n" + lm + kVersion + admin +
+           "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
+      {"List1", cu + kUrls + "\nurl1, url2, ... (REG_SZ): one address each, in the list's order; " +
+                    "those after the last are deleted"},
       {"OptDontPromptAndLogOff1",
-       "HKEY_CURRENT_USER\\Software\\Quillmar\n"
-       "LogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
+       cu + kProgram + "\nLogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
       {"BtnApply", ""},
-      {"", ""},
-  };
+      {"", ""}};
   for (const auto& [control, tip] : cases) EXPECT_EQ(tip, SettingTip(control)) << control;
 }
 

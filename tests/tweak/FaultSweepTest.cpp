@@ -37,9 +37,7 @@ const Flow kFlows[] = {
     {"first start, Yes, a deletion, then Apply", "", "NoPromptNoLogOff", "PBrush", "",
      [](Program& s) {
        s.Armed([&] { s.Open(); });
-       s.tweak->List1.SetListIndex(1);
-       s.tweak->Command2.Click();
-       s.tweak->BtnApply.Click();
+       s.tweak->List1.SetListIndex(1), s.tweak->Command2.Click(), s.tweak->BtnApply.Click();
      },
      'b'},
     {"a stale saved type, Apply", "First", "NoPromptNoLogOff", "Other.Image", "PBrush",
@@ -50,16 +48,12 @@ const Flow kFlows[] = {
     {"Apply with changes, its prompt answered Log off now", "First", "Prompt", "PBrush", "",
      [](Program& s) {
        s.Open();
-       s.tweak->List1.SetListIndex(1);
-       s.tweak->Command2.Click();
-       s.tweak->ChckThumbnails.SetValue(1);
-       s.tweak->ChckFind.Click();
-       s.tweak->ChckADFeature.SetValue(1);
-       s.tweak->TxtName.SetText("Bob");
+       s.tweak->List1.SetListIndex(1), s.tweak->Command2.Click();
+       s.tweak->ChckThumbnails.SetValue(1), s.tweak->ChckFind.Click();
+       s.tweak->ChckADFeature.SetValue(1), s.tweak->TxtName.SetText("Bob");
        s.host.answer_modal = [](ui::Window& w) {
-         auto& prompt = dynamic_cast<Form5&>(w);
-         prompt.OptDontPromptAndLogOff.Select();
-         prompt.cmdLogoff.Click();
+         dynamic_cast<Form5&>(w).OptDontPromptAndLogOff.Select();
+         dynamic_cast<Form5&>(w).cmdLogoff.Click();
        };
        s.Armed([&] { s.tweak->BtnApply.Click(); });
      },
@@ -89,9 +83,7 @@ TEST(FaultSweep, NothingLostUnderAnyRefusal) {
                        (from_on ? " and on" : ""));
           ++runs;
           Program s(flow.first_time, flow.log_off, flow.type, flow.saved);
-          s.registry.refuse_at = n;
-          s.registry.from_on = from_on;
-          s.registry.code = code;
+          s.registry.refuse_at = n, s.registry.from_on = from_on, s.registry.code = code;
           try {
             flow.run(s);
           } catch (...) {

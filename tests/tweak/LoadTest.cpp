@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "tests/support/HeadlessHost.h"
 
@@ -49,11 +50,8 @@ TEST(Load, DocumentsGroupEndStates) {
 // The defaults (a log-off choice in the wrong case), end states that come only from the order of
 // the steps, and the icon size setting the slider; the load writes nothing.
 TEST(Load, Consequences) {
-  const struct {
-    const char *path, *names;  // each holding the value, under HKCU but for the logon key
-    Raw value;
-    const char *controls, *states;
-  } cases[] = {
+  // The key (under HKCU but for the logon key), the names holding the value, controls, states.
+  const std::tuple<const char*, const char*, Raw, const char*, const char*> cases[] = {
       {kProgram, "LogOffBox", Text("noPromptNoLogOff"),
        "ChckFavorites ChckHelp ChckSettings ChckHide Txtpix Slider1 TxtName TxtCompany",
        "1 1 1 0 32 32  "},
@@ -70,22 +68,21 @@ TEST(Load, Consequences) {
       {kMetrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
       {kMetrics, "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.controls) + " " + c.states);
+  for (const auto& [path, names, value, controls, states] : cases) {
+    SCOPED_TRACE(std::string(controls) + " " + states);
     Program p;
-    std::istringstream names(c.names);
-    for (std::string name; names >> name;) {
+    std::istringstream words(names);
+    for (std::string name; words >> name;) {
       std::replace(name.begin(), name.end(), '_', ' ');
-      Store(p.registry, c.path == kLogon ? kLocalMachine : kCurrentUser, c.path, name, c.value);
+      Store(p.registry, path == kLogon ? kLocalMachine : kCurrentUser, path, name, value);
     }
     p.Armed([&] { p.Load(); });
-    EXPECT_EQ(c.states, States(*p.tweak, c.controls));
+    EXPECT_EQ(states, States(*p.tweak, controls));
     EXPECT_TRUE(p.tweak->OptPrompt1.value());
     for (const auto& call : p.registry.calls) EXPECT_TRUE(call.op != 'W' && call.op != 'D');
     // The only message the load may show is the user-profile message, when its box is checked.
-    const int messages = c.path == kLogon ? 1 : 0;
-    EXPECT_EQ(messages, p.host.Count("MsgBox: At least one user profile must be"));
-    EXPECT_EQ(messages, p.host.Count("MsgBox"));
+    EXPECT_EQ(path == kLogon ? 1 : 0, p.host.Count("MsgBox: At least one user profile must be"));
+    EXPECT_EQ(p.host.Count("MsgBox: At least one user profile must be"), p.host.Count("MsgBox"));
   }
 }
 

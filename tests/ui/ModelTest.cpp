@@ -73,18 +73,15 @@ TEST(Gate, EveryUserActionAndOnlyThoseWaitForTheCheck) {
     Gated g;
     g.behind_message = user;
     const std::string before = g.State();
-    g.txt.SetText("bad"), g.txt.LostFocus();
-    user(g);
+    g.txt.SetText("bad"), g.txt.LostFocus(), user(g);
     EXPECT_EQ(before, g.State());
     EXPECT_EQ((std::vector<std::string>{"MsgBox: bad", "Focus: Txt"}), g.host.events);
-    g.txt.SetText("ok"), g.txt.LostFocus();
-    user(g), user(g);
+    g.txt.SetText("ok"), g.txt.LostFocus(), user(g), user(g);
     EXPECT_NE(before, g.State());
     EXPECT_EQ(2, g.checks);
     if (program == nullptr) continue;
     Gated q;
-    q.txt.SetText("bad"), q.txt.LostFocus();
-    program(q);
+    q.txt.SetText("bad"), q.txt.LostFocus(), program(q);
     EXPECT_NE(before, q.State());
   }
 }
@@ -107,10 +104,9 @@ TEST(Controls, HandlersRunOnlyOnARealChange) {
       {[](Gated& g) { g.list.SetListIndex(0), g.list.RemoveItem(9); }, "000051"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(&c - cases);
     Gated g;
     c.first(g);
-    EXPECT_EQ(c.second, g.State());
+    EXPECT_EQ(c.second, g.State()) << &c - cases;
   }
 }
 
