@@ -79,8 +79,7 @@ TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
     };
     tweak.BtnApply.Click();
     p.forms.Collect();
-    EXPECT_EQ(RegValue(std::string(c.stored)),
-              p.module.QueryValue(kCurrentUser, kProgram, "LogOffBox"));
+    EXPECT_EQ(c.stored, p.Values(kCurrentUser, kProgram, {"LogOffBox"}));
     EXPECT_EQ(c.answer == 'L' ? 1 : 0, p.host.Count("LogOff"));
     EXPECT_TRUE(Option(tweak, kOptions[c.tweak_option] + "1").value());
     EXPECT_EQ("ShowModal: Form5", p.host.events.at(1)) << "after the beep";
@@ -250,8 +249,7 @@ TEST(Overlay, ReadsSeeRecordsThenFrontThenBehind) {
 TEST(Commands, RefusedWritesAreListed) {
   Platform platform;
   Program& p = platform.p;
-  p.registry.refused_root = kLocalMachine;
-  p.registry.code = kAccessDenied;
+  p.registry.refused_root = kLocalMachine, p.registry.code = kAccessDenied;
   platform.files[u"f.reg"] =
       std::string("REGEDIT4\n[HKCU\\") + kUserInfo + "]\n\"DefName\"=\"Ann\"\n";
   EXPECT_EQ(kSomeRefused, platform.Run({u"--import", u"f.reg"}));

@@ -1,6 +1,7 @@
 """The real quillmar.exe with options under Wine: files, redirected output, exit statuses."""
 
 import os
+import pathlib
 import subprocess
 
 from harness import EXE, Scenario
@@ -23,15 +24,13 @@ class CommandLine(Scenario):
 
     def test_export_import_dry_run_and_refusal(self):
         self.reg_add(EXPLORER, "NoFind", "REG_DWORD", "1")
-        self.assertEqual((0, ["Quillmar 1.0"], []), self.run_exe("--version"))
-        status, out, err = self.run_exe("--export", "a.reg")
-        self.assertEqual((0, []), (status, err))
+        self.assertEqual((0, []), self.run_exe("--export", "a.reg")[::2])  # status, stderr
         exported = self.file("a.reg")
         self.assertTrue(exported.startswith(HEADER + "\r\n[HKEY_CURRENT_USER\\"), exported[:80])
         self.assertIn('"NoFind"=dword:00000001\r\n', exported)
         self.assertEqual(0, self.run_exe("--import", "a.reg")[0])  # every location now stored
-        with open(os.path.join(self.dir, "b.reg"), "w", encoding="utf-16-le", newline="") as f:
-            f.write(exported.replace('"NoFind"=dword:00000001', '"NoFind"=dword:00000000'))
+        pathlib.Path(self.dir, "b.reg").write_text(exported.replace(
+            '"NoFind"=dword:00000001', '"NoFind"=dword:00000000'), "utf-16-le", newline="")
         change = EXPLORER.replace("HKCU", "HKEY_CURRENT_USER") + r"\NoFind: 1 -> 0"
         self.assertEqual((0, ["Dry run: nothing is written.", change], []),
                          self.run_exe("--import", "b.reg", "--dry-run"))

@@ -41,10 +41,7 @@ const Flow kFlows[] = {
      },
      'b'},
     {"a stale saved type, Apply", "First", "NoPromptNoLogOff", "Other.Image", "PBrush",
-     [](Program& s) {
-       s.Open();
-       s.Armed([&] { s.tweak->BtnApply.Click(); });
-     }},
+     [](Program& s) { s.Open(), s.Armed([&] { s.tweak->BtnApply.Click(); }); }},
     {"Apply with changes, its prompt answered Log off now", "First", "Prompt", "PBrush", "",
      [](Program& s) {
        s.Open();
