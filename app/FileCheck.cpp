@@ -56,15 +56,13 @@ std::variant<std::vector<FileValue>, RegFileError> CheckFile(const RegFile& file
   std::stable_sort(order.begin(), order.end(), [](const FileValue* a, const FileValue* b) {
     return OrderOf(a->spot) < OrderOf(b->spot);
   });
-  const RegEntry* again = nullptr;
-  const RegEntry* first = nullptr;
-  for (std::size_t begin = 0, end = 0; begin < order.size(); begin = end) {
-    end = begin + 1;
-    while (end < order.size() && OrderOf(order[end]->spot) == OrderOf(order[begin]->spot)) ++end;
-    // The sort kept the file's order, so the second of a location is its earliest repeat.
-    if (end - begin > 1 && (again == nullptr || order[begin + 1]->entry->line < again->line)) {
-      again = order[begin + 1]->entry;
-      first = order[begin]->entry;
+  // The sort kept the file's order, so the first of each location is where it was given first.
+  const RegEntry *again = nullptr, *first = nullptr, *given = nullptr;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    if (i == 0 || OrderOf(order[i]->spot) != OrderOf(order[i - 1]->spot)) {
+      given = order[i]->entry;
+    } else if (again == nullptr || order[i]->entry->line < again->line) {
+      again = order[i]->entry, first = given;
     }
   }
   if (again != nullptr)

@@ -95,8 +95,8 @@ bool Module1::SaveValue(RegHandle root, const std::string& path, const std::stri
     std::string trimmed;
     const std::string* data = std::get_if<std::string>(&value);
     // Copied only when there is something to trim: most texts are written as they are.
-    if (data == nullptr || data->starts_with(' ') || data->ends_with(' '))
-      data = &(trimmed = TrimBlanks(AsText(value)));
+    if (data == nullptr || TrimBlanks(*data).size() != data->size())
+      data = &(trimmed = std::string(TrimBlanks(AsText(value))));
     set = LastRegResult = registry_.SetValue(key.get(), name, kRegSz,
                                              reinterpret_cast<const std::uint8_t*>(data->c_str()),
                                              static_cast<std::uint32_t>(data->size() + 1));

@@ -27,22 +27,14 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-}  // namespace
-
-std::string TrimBlanks(const std::string& text) {
-  return std::string(Trimmed(text));
-}
-
 bool ParseInt32(const std::string& text, std::int32_t& out) {
-  const std::string_view number = Trimmed(text);
+  const std::string_view number = TrimBlanks(text);
   if (number.empty()) return false;
   const char* begin = number.data();
   const char* end = begin + number.size();

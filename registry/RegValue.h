@@ -25,8 +25,8 @@ std::string FoldCase(std::string_view text);
 // Whether the two are the same name as the registry compares them, without a copy of either.
 bool SameName(std::string_view a, std::string_view b);
 
-// The text without its leading and trailing blanks.
-std::string TrimBlanks(const std::string& text);
+// The text without its leading and trailing blanks, as a view of it.
+std::string_view TrimBlanks(std::string_view text);
 
 // A decimal integer with an optional sign and surrounding blanks that fits a signed 32-bit number.
 bool ParseInt32(const std::string& text, std::int32_t& out);

@@ -30,7 +30,7 @@ class StepReads {
 // A whole number, or a decimal fraction taken to the nearest whole number (halves to even).
 bool ParseSize(const std::string& text, std::int32_t& out) {
   if (ParseInt32(text, out)) return true;
-  const std::string number = TrimBlanks(text);
+  const std::string_view number = TrimBlanks(text);
   double value = 0;
   const char* end = number.data() + number.size();
   const auto [stop, error] = std::from_chars(number.data(), end, value, std::chars_format::fixed);
