@@ -106,8 +106,7 @@ struct Platform final : CommandPlatform {
   RegistryBackend& registry() override { return p.registry; }
   int PlatformId() override { return 2; }
   int Run(const std::vector<std::u16string>& args) {
-    out.clear(), err.clear();
-    return RunCommand(args, *this);
+    return out.clear(), err.clear(), RunCommand(args, *this);
   }
   Program p;
   Latin1Codec latin1;

@@ -18,9 +18,8 @@ class CommandLine(Scenario):
                                     stderr=err, timeout=120).returncode
         return (status, *(self.file(p, encoding="cp1252").splitlines() for p in paths))
 
-    def file(self, name, encoding="utf-16-le"):
-        with open(os.path.join(self.dir, name), encoding=encoding, newline="") as f:
-            return f.read()
+    def file(self, name, encoding="utf-16-le"):  # as it stands, line ends and all
+        return pathlib.Path(self.dir, name).read_bytes().decode(encoding)
 
     def test_export_import_dry_run_and_refusal(self):
         self.reg_add(EXPLORER, "NoFind", "REG_DWORD", "1")
