@@ -1,7 +1,5 @@
 #include "app/Commands.h"
 
-#include <cstring>
-
 #include "app/FileCheck.h"
 #include "app/Headless.h"
 #include "regfile/RegFile.h"
@@ -23,41 +21,10 @@ std::u16string Wide(std::string_view ascii) {
   return {ascii.begin(), ascii.end()};
 }
 
-StoredValue Stored(const std::optional<RegValue>& value) {
-  if (!value) return {};
-  if (const auto* n = std::get_if<std::int32_t>(&*value)) {
-    std::string bytes(4, '\0');
-    std::memcpy(bytes.data(), n, 4);
-    return {true, kRegDword, bytes};
-  }
-  return {true, kRegSz, std::get<std::string>(*value) + '\0'};
-}
-
-// As Module1 reads it back: a number, a text up to its first NUL, or none; what it cannot read,
-// another type among it, is unreadable. A text is a view of the stored bytes.
-struct Seen {
-  enum Kind { kNone, kNumber, kText, kUnreadable } kind = kNone;
-  std::int32_t number = 0;
-  std::string_view text;
-  bool operator==(const Seen&) const = default;
-
-  std::optional<RegValue> value() const {
-    if (kind == kNumber) return number;
-    if (kind == kText) return std::string(text);
-    return std::nullopt;
-  }
-};
-
-Seen Read(const StoredValue& stored) {
-  if (!stored.present) return {};
-  if (stored.type == kRegDword && stored.bytes.size() == 4) {
-    std::int32_t n = 0;
-    std::memcpy(&n, stored.bytes.data(), 4);
-    return {Seen::kNumber, n, {}};
-  }
-  const std::string_view bytes = stored.bytes;
-  if (stored.type == kRegSz) return {Seen::kText, 0, bytes.substr(0, bytes.find('\0'))};
-  return {Seen::kUnreadable, 0, {}};
+// What the content reads as; nothing for none, or for what cannot be read.
+std::optional<RegValue> Decoded(const Content& content) {
+  if (content.state != Content::kValue) return std::nullopt;
+  return Decode(content.value.type, content.value.bytes);
 }
 
 class Command {
@@ -65,7 +32,7 @@ class Command {
   Command(CommandPlatform& platform, const std::u16string& file) : p_(platform), file_(file) {}
 
   int Export() {
-    OverlayRegistry overlay(p_.registry());
+    OverlayRegistry overlay(p_.registry(), OverlayRegistry::Writes::kKept);
     RegFile out;
     for (const Change& change : ApplyWithoutView(overlay, p_.PlatformId())) {
       const KeyPath& key = KeyOf(change.spot.row->key);
@@ -73,7 +40,7 @@ class Command {
           out.sections.back().path != key.path)
         out.sections.push_back({0, key.root, std::string(key.path)});
       out.entries.push_back(
-          {0, out.sections.size() - 1, change.record->name, Read(change.record->value).value()});
+          {0, out.sections.size() - 1, change.written->name, Decoded(change.written->after)});
     }
     const auto bytes = WriteRegFile(out, p_.codec());
     std::string why = "a value that is not text in the ANSI code page";
@@ -82,6 +49,8 @@ class Command {
     return kDone;
   }
 
+  // The window's own load, with the file's values in place of the stored ones, and its own
+  // Apply: the same writes in the same order under the same guards. A dry run keeps them.
   int Import(bool dry_run) {
     std::string bytes, why;
     if (!p_.ReadFile(file_, bytes, why)) return Fail(why);
@@ -90,39 +59,29 @@ class Command {
     const auto checked = CheckFile(std::get<RegFile>(parsed));
     if (const auto* error = std::get_if<RegFileError>(&checked)) return Fail(*error);
 
-    OverlayRegistry overlay(p_.registry());
+    OverlayRegistry overlay(p_.registry(), dry_run ? OverlayRegistry::Writes::kKept
+                                                   : OverlayRegistry::Writes::kCarried);
     for (const FileValue& v : std::get<std::vector<FileValue>>(checked)) {
       const KeyPath& key = KeyOf(v.spot.row->key);
+      const std::optional<RegValue>& value = v.entry->value;
       overlay.PutInFront(key.root, key.path, ValueName(*v.spot.row, v.spot.number),
-                         Stored(v.entry->value));
+                         value ? std::optional(Encode(*value)) : std::nullopt);
     }
     if (dry_run) p_.Out(u"Dry run: nothing is written.");
-    int status = kDone, changed = 0;
-    StoredValue stored;  // one buffer for every read
+    int status = kDone;
+    int changed = 0;
     for (const Change& change : ApplyWithoutView(overlay, p_.PlatformId())) {
-      const OverlayRegistry::Record& r = *change.record;
-      const std::int32_t read = overlay.ReadBehind(r, stored);
-      const Seen old =
-          read == kSuccess || read == kFileNotFound ? Read(stored) : Seen{Seen::kUnreadable, 0, {}};
-      const Seen now = Read(r.value);
-      if (old == now) continue;
-      std::u16string line;
-      // Room for the location's usual length, both values and what stands between them.
-      line.reserve(old.text.size() + now.text.size() + 128);
-      AppendLocationText(change.spot, line);
-      if (!dry_run) {
-        if (const std::int32_t code = overlay.Carry(r); code != kSuccess) {
-          p_.Err(line.append(u": not written (error ")
-                     .append(Wide(std::to_string(code)))
-                     .append(u")"));
-          status = kSomeRefused;
-          continue;
-        }
+      const OverlayRegistry::Written& w = *change.written;
+      if (w.after != w.before) {
+        p_.Out(LocationText(change.spot) + u": " + Shown(w.before) + u" -> " + Shown(w.after));
+        ++changed;
       }
-      Show(old, line.append(u": "));
-      Show(now, line.append(u" -> "));
-      p_.Out(line);
-      ++changed;
+      // A refused write of what the location already holds loses nothing.
+      if (w.result != kSuccess && w.wanted != w.after) {
+        p_.Err(LocationText(change.spot) + u": not written (error " +
+               Wide(std::to_string(w.result)) + u")");
+        status = kSomeRefused;
+      }
     }
     if (changed == 0) p_.Out(dry_run ? u"Nothing would change." : u"Nothing changed.");
     if (changed > 0 && !dry_run) p_.Out(u"Most settings take effect at the next logon.");
@@ -135,36 +94,29 @@ class Command {
     return kBadInput;
   }
   int Fail(const RegFileError& error) {
-    std::u16string line = file_ + u":" + Wide(std::to_string(error.line)) + u": ";
-    AppendText(error.what, line);
-    p_.Err(line);
+    p_.Err(file_ + u":" + Wide(std::to_string(error.line)) + u": " + Text(error.what));
     return kBadInput;
   }
   // ANSI bytes for the console; a byte the code page cannot show becomes '?'.
-  void AppendText(std::string_view ansi, std::u16string& line) {
-    if (p_.codec().FromAnsi(ansi, text_)) {
-      line.append(text_);
-      return;
-    }
-    for (unsigned char c : ansi) line.push_back(c < 0x80 ? c : u'?');
+  std::u16string Text(std::string_view ansi) {
+    std::u16string text;
+    if (p_.codec().FromAnsi(ansi, text)) return text;
+    text.clear();
+    for (unsigned char c : ansi) text.push_back(c < 0x80 ? c : u'?');
+    return text;
   }
-  // Appends the value as the list of changes shows it.
-  void Show(const Seen& seen, std::u16string& line) {
-    if (seen.kind == Seen::kUnreadable) {
-      line.append(u"(unreadable)");
-    } else if (seen.kind == Seen::kNone) {
-      line.append(u"(none)");
-    } else if (seen.kind == Seen::kNumber) {
-      line.append(Wide(std::to_string(seen.number)));
-    } else {
-      AppendText(seen.text, line.append(1, u'"'));
-      line.append(1, u'"');
-    }
+  // The content as the list of changes shows it.
+  std::u16string Shown(const Content& content) {
+    if (content.state == Content::kNone) return u"(none)";
+    const std::optional<RegValue> value = Decoded(content);
+    if (!value) return u"(unreadable)";
+    if (const auto* number = std::get_if<std::int32_t>(&*value))
+      return Wide(std::to_string(*number));
+    return u'"' + Text(std::get<std::string>(*value)) + u'"';
   }
 
   CommandPlatform& p_;
   const std::u16string& file_;
-  std::u16string text_;  // the latest text converted, kept so that its room serves the next
 };
 
 int Usage(CommandPlatform& platform) {

@@ -1,6 +1,7 @@
 #include "app/FileCheck.h"
 
-#include <algorithm>
+#include <map>
+#include <utility>
 
 namespace quillmar {
 namespace {
@@ -23,6 +24,17 @@ std::optional<std::string> TypeFault(const Row& row, const RegValue& value) {
   return std::nullopt;
 }
 
+// What is wrong with the entry, or nothing.
+std::optional<std::string> Fault(const std::optional<Spot>& spot, const RegEntry& entry) {
+  if (!spot) return Quoted(entry.name) + " is not a value Quillmar sets";
+  if (!spot->row->from_file)
+    return Quoted(entry.name) + " is this account's own and never imported";
+  if (!entry.value) return std::nullopt;
+  if (const auto wrong = TypeFault(*spot->row, *entry.value))
+    return Quoted(entry.name) + " " + *wrong;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<std::vector<FileValue>, RegFileError> CheckFile(const RegFile& file) {
@@ -33,42 +45,18 @@ std::variant<std::vector<FileValue>, RegFileError> CheckFile(const RegFile& file
                                             .append("\\" + section.path)
                                             .append("] is not a key Quillmar sets")};
   std::vector<FileValue> values;
-  std::optional<RegFileError> fault;
+  // The line each location was first given on, by its row and number.
+  std::map<std::pair<const Row*, std::int32_t>, int> given;
   for (const RegEntry& entry : file.entries) {
     const RegSection& section = file.sections[entry.section];
     const auto spot = Locate(section.root, section.path, entry.name);
-    if (!spot) {
-      fault = {entry.line, Quoted(entry.name) + " is not a value Quillmar sets"};
-    } else if (spot->row->routine == Routine::kSavedBitmapType) {
-      fault = {entry.line, Quoted(entry.name) + " is this account's own and never imported"};
-    } else if (const auto wrong =
-                   entry.value ? TypeFault(*spot->row, *entry.value) : std::nullopt) {
-      fault = {entry.line, Quoted(entry.name) + " " + *wrong};
-    }
-    if (fault) break;
+    if (const auto fault = Fault(spot, entry)) return RegFileError{entry.line, *fault};
+    const auto [first, added] = given.try_emplace({spot->row, spot->number}, entry.line);
+    if (!added)
+      return RegFileError{entry.line, Quoted(entry.name) + " is already given on line " +
+                                          std::to_string(first->second)};
     values.push_back({*spot, &entry});
   }
-  // A location given twice before the first other fault is the fault: sorted by location, each
-  // value after the first of its location is given again, and the earliest of those is reported.
-  std::vector<const FileValue*> order;
-  order.reserve(values.size());
-  for (const FileValue& v : values) order.push_back(&v);
-  std::stable_sort(order.begin(), order.end(), [](const FileValue* a, const FileValue* b) {
-    return OrderOf(a->spot) < OrderOf(b->spot);
-  });
-  // The sort kept the file's order, so the first of each location is where it was given first.
-  const RegEntry *again = nullptr, *first = nullptr, *given = nullptr;
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    if (i == 0 || OrderOf(order[i]->spot) != OrderOf(order[i - 1]->spot)) {
-      given = order[i]->entry;
-    } else if (again == nullptr || order[i]->entry->line < again->line) {
-      again = order[i]->entry, first = given;
-    }
-  }
-  if (again != nullptr)
-    return RegFileError{again->line, Quoted(again->name) + " is already given on line " +
-                                         std::to_string(first->line)};
-  if (fault) return *fault;
   return values;
 }
 

@@ -15,14 +15,14 @@ std::vector<Change> ApplyWithoutView(OverlayRegistry& overlay, int platform_id) 
   QuietHost host{platform_id};
   ui::Forms forms{host};
   RegisterWindows(forms, module);
-  auto* form = dynamic_cast<Form4*>(forms.Load("Form4"));
+  auto& form = dynamic_cast<Form4&>(*forms.Load("Form4"));
   overlay.ClearFront();
-  if (form != nullptr) form->ApplySettings();
+  form.ApplySettings();
 
   std::vector<Change> changes;
-  for (const OverlayRegistry::Record& record : overlay.records())
-    if (const auto spot = Locate(record.root, record.path, record.name))
-      changes.push_back({*spot, &record});
+  for (const OverlayRegistry::Written& written : overlay.written())
+    if (const auto spot = Locate(written.root, written.path, written.name))
+      changes.push_back({*spot, &written});
   std::stable_sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) {
     return OrderOf(a.spot) < OrderOf(b.spot);
   });

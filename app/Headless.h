@@ -7,15 +7,15 @@
 
 namespace quillmar {
 
-// One net write or deletion of Apply, at its catalogue location.
+// One location Apply wrote or deleted, at its catalogue location.
 struct Change {
   Spot spot;
-  const OverlayRegistry::Record* record;  // the overlay's own, valid as long as it is
+  const OverlayRegistry::Written* written;  // the overlay's own, valid as long as it is
 };
 
 // The tweak window loaded over the overlay and its Apply pressed, with no view and no log-off
-// step: the values put in front stand in for the stored ones during the load only. Returns
-// what Apply recorded, in catalogue order.
+// step: the values put in front stand in for the stored ones during the load only. Returns what
+// Apply wrote, in catalogue order.
 std::vector<Change> ApplyWithoutView(OverlayRegistry& overlay, int platform_id);
 
 }  // namespace quillmar

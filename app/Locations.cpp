@@ -31,8 +31,9 @@ std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_vi
   if (key == kKeys.end()) return std::nullopt;
   const auto label = static_cast<KeyLabel>(key - kKeys.begin());
   for (const Row& row : kCatalogue) {
-    if (row.key != label || row.routine == Routine::kElsewhere) continue;
-    if (row.routine == Routine::kTypedUrls) {
+    // Apply writes the rows of the window's settings, and only those.
+    if (row.key != label || row.kind == Kind::kNone) continue;
+    if (row.numbered) {
       if (const auto n = UrlNumber(row.value, name)) return Spot{&row, *n};
     } else if (SameName(row.value, name)) {
       return Spot{&row};
@@ -45,14 +46,13 @@ std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot) {
   return {spot.row->key, spot.row, spot.number};
 }
 
-void AppendLocationText(const Spot& spot, std::u16string& out) {
+std::u16string LocationText(const Spot& spot) {
   const KeyPath& key = KeyOf(spot.row->key);
   const std::string name = ValueName(*spot.row, spot.number);
+  const std::string text = std::string(RootName(key.root)) + "\\" + std::string(key.path) + "\\" +
+                           (name.empty() ? "(Default)" : name);
   // Every part is the catalogue's own ASCII, so each byte is its character.
-  for (const std::string_view part :
-       {RootName(key.root), std::string_view("\\"), key.path, std::string_view("\\"),
-        name.empty() ? std::string_view("(Default)") : std::string_view(name)})
-    out.append(part.begin(), part.end());
+  return {text.begin(), text.end()};
 }
 
 }  // namespace quillmar

@@ -12,7 +12,7 @@
 namespace quillmar {
 
 // A catalogue location that Apply writes: its row (the first of that key and value name) and,
-// for the typed URLs, the number in the value's name.
+// for a numbered row, the number in the value's name.
 struct Spot {
   const Row* row;
   std::int32_t number = 0;
@@ -24,8 +24,8 @@ std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_vi
 // Keys in catalogue order, then values in catalogue order, then typed URLs by number.
 std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot);
 
-// Appends the location as the registry editor names it: ROOT\path\name, with "(Default)" for
-// the unnamed value.
-void AppendLocationText(const Spot& spot, std::u16string& out);
+// The location as a registry editor names it: ROOT\path\name, with "(Default)" for the unnamed
+// value.
+std::u16string LocationText(const Spot& spot);
 
 }  // namespace quillmar

@@ -18,6 +18,7 @@ void RegisterWindows(ui::Forms& forms, Module1& module) {
 }
 
 void Start(ui::Forms& forms) {
+  forms.BuildEach();
   forms.Load("Form7");
 }
 

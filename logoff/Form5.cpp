@@ -73,8 +73,7 @@ void Form5::Form_Load() {
 
 const LogOffChoice* Form5::SaveChoice() {
   for (const LogOffChoice& choice : kLogOffChoices) {
-    const auto* option = dynamic_cast<ui::OptionButton*>(Find(choice.prompt_option));
-    if (option == nullptr || !option->value()) continue;
+    if (!Get<ui::OptionButton>(choice.prompt_option).value()) continue;
     SaveValue(module_, log_off_box_, std::string(choice.text));
     return &choice;
   }
@@ -90,10 +89,8 @@ void Form5::cmdLogoff_Click() {
 void Form5::Command1_Click() {
   const LogOffChoice* chosen = SaveChoice();
   const ui::Window* tweak = forms().Find("Form4");
-  if (chosen != nullptr && tweak != nullptr) {
-    if (auto* option = dynamic_cast<ui::OptionButton*>(tweak->Find(chosen->tweak_option)))
-      option->Select();
-  }
+  if (chosen != nullptr && tweak != nullptr)
+    tweak->Get<ui::OptionButton>(chosen->tweak_option).Select();
   forms().Close(*this);
 }
 

@@ -1,10 +1,10 @@
 #include "registry/Module1.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "registry/KeyHandle.h"
+#include "registry/StoredValue.h"
 
 namespace quillmar {
 namespace {
@@ -26,81 +26,54 @@ bool Module1::KeyExists(RegHandle root, const std::string& path, std::int32_t* o
 RegValue Module1::QueryValue(RegHandle root, const std::string& path, const std::string& name,
                              ReadOutcome* outcome) {
   KeyHandle key(registry_);
-  RegValue result = std::string{};
-  ReadOutcome found = ReadOutcome::kUnreadable;
+  std::optional<RegValue> value;
+  bool missing = false;
   LastRegResult = registry_.OpenKey(root, path, key.get());
-  if (!key && LastRegResult == kFileNotFound) found = ReadOutcome::kMissing;
-  if (key) {
+  if (!key) {
+    missing = LastRegResult == kFileNotFound;
+  } else {
     std::uint32_t type = kRegNone;
     std::uint32_t size = 0;
     LastRegResult = registry_.QueryValue(key.get(), name, &type, nullptr, &size);
     // A failed first query leaves no type to trust; "not found" without one is a missing value.
-    if (LastRegResult != kSuccess) {
-      if (LastRegResult == kFileNotFound && type == kRegNone) found = ReadOutcome::kMissing;
-      type = kRegNone;
-    }
-    if (type == kRegSz && size <= kMaxTextSize) {
-      std::string buffer(size, ' ');
+    missing = LastRegResult == kFileNotFound && type == kRegNone;
+    // Only a text or a number is worth its data; any other type reads as the empty text.
+    if (LastRegResult == kSuccess && (type == kRegSz || type == kRegDword) &&
+        size <= kMaxTextSize) {
+      std::string bytes(size, '\0');
       std::uint32_t scratch = kRegNone;
       std::uint32_t filled = size;
       LastRegResult = registry_.QueryValue(key.get(), name, &scratch,
-                                           reinterpret_cast<std::uint8_t*>(buffer.data()), &filled);
-      if (LastRegResult == kSuccess) {
-        // The platform may report more room than it fills (a text stored without its NUL), so
-        // only what it says it wrote counts.
-        buffer.resize(std::min<std::size_t>(filled, buffer.size()));
-        buffer.resize(std::min(buffer.find('\0'), buffer.size()));
-        result = std::move(buffer);
-        found = ReadOutcome::kValue;
-      }
-    } else if (type == kRegDword) {
-      std::array<std::uint8_t, 4> bytes{};
-      size = 4;
-      LastRegResult = registry_.QueryValue(key.get(), name, &type, bytes.data(), &size);
-      // A number of fewer than four bytes is malformed: it reads as unreadable, not as a guess.
-      if (LastRegResult == kSuccess && size == 4) {
-        const std::uint32_t raw =
-            bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-        result = static_cast<std::int32_t>(raw);
-        found = ReadOutcome::kValue;
-      }
+                                           reinterpret_cast<std::uint8_t*>(bytes.data()), &filled);
+      // The platform may report more room than it fills (a text stored without its NUL), so
+      // only what it says it wrote counts.
+      bytes.resize(std::min<std::size_t>(filled, bytes.size()));
+      if (LastRegResult == kSuccess) value = Decode(type, bytes);
     }
   }
-  // The latest call's code tells a refused call from a value of a form this cannot decode.
-  if (found == ReadOutcome::kUnreadable && LastRegResult != kSuccess) found = ReadOutcome::kRefused;
+  if (outcome != nullptr) {
+    // The latest call's code tells a refused call from a value of a form that does not decode.
+    *outcome = value                       ? ReadOutcome::kValue
+               : missing                   ? ReadOutcome::kMissing
+               : LastRegResult == kSuccess ? ReadOutcome::kUnreadable
+                                           : ReadOutcome::kRefused;
+  }
   LastRegResult = key.Close();
-  if (outcome != nullptr) *outcome = found;
-  return result;
+  return value.value_or(std::string());
 }
 
 bool Module1::SaveValue(RegHandle root, const std::string& path, const std::string& name,
                         const RegValue& value) {
-  std::int32_t number = 0;
-  bool as_number = std::holds_alternative<std::int32_t>(value)
-                       ? (number = std::get<std::int32_t>(value), true)
-                       : ParseInt32(std::get<std::string>(value), number);
-  if (SaveAsText) as_number = false;
+  const std::optional<std::int32_t> number = AsNumber(value);
+  const StoredValue stored = Encode(
+      number && !SaveAsText ? RegValue(*number) : RegValue(std::string(TrimBlanks(AsText(value)))));
   SaveAsText = false;
 
   KeyHandle key(registry_);
   LastRegResult = registry_.CreateKey(root, path, key.get());
-  std::int32_t set = kSuccess;
-  if (as_number) {
-    const auto raw = static_cast<std::uint32_t>(number);
-    const std::array<std::uint8_t, 4> bytes{
-        static_cast<std::uint8_t>(raw), static_cast<std::uint8_t>(raw >> 8),
-        static_cast<std::uint8_t>(raw >> 16), static_cast<std::uint8_t>(raw >> 24)};
-    set = LastRegResult = registry_.SetValue(key.get(), name, kRegDword, bytes.data(), 4);
-  } else {
-    std::string trimmed;
-    const std::string* data = std::get_if<std::string>(&value);
-    // Copied only when there is something to trim: most texts are written as they are.
-    if (data == nullptr || TrimBlanks(*data).size() != data->size())
-      data = &(trimmed = std::string(TrimBlanks(AsText(value))));
-    set = LastRegResult = registry_.SetValue(key.get(), name, kRegSz,
-                                             reinterpret_cast<const std::uint8_t*>(data->c_str()),
-                                             static_cast<std::uint32_t>(data->size() + 1));
-  }
+  const std::int32_t set = LastRegResult = registry_.SetValue(
+      key.get(), name, stored.type, reinterpret_cast<const std::uint8_t*>(stored.bytes.data()),
+      static_cast<std::uint32_t>(stored.bytes.size()));
   LastRegResult = key.Close();
   return set == kSuccess;
 }

@@ -1,50 +1,51 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "registry/RegistryBackend.h"
+#include "registry/StoredValue.h"
 
 namespace quillmar {
 
-// A value as the platform stores it, or its absence.
-struct StoredValue {
-  bool present = false;
-  std::uint32_t type = kRegNone;
-  std::string bytes;
+// What a location holds as far as a back end tells: a value, nothing, or unknown (a refused read).
+struct Content {
+  enum State { kValue, kNone, kUnknown } state = kNone;
+  StoredValue value;  // for kValue
+  bool operator==(const Content&) const = default;
 };
 
-// Stands in front of another back end: reads of the locations put in front answer with those
-// values (an absent one reads as missing), every write and deletion is only recorded, and reads
-// see the records first. Nothing reaches the other back end but opens, reads and closes until a
-// record is carried out. Each key of the other back end is opened once and stays open as long
-// as the overlay, so that thousands of values in one key cost one open.
+// Stands in front of another back end for the command line. Values put in front answer reads
+// as if they were stored, until ClearFront. Writes and deletions are either kept here, where
+// later reads see them first and nothing reaches the other back end (a dry run, an export), or
+// carried through at once (an import). Either way each location written is noted once, in the
+// order of its first write, with what it held before and what it holds after.
 class OverlayRegistry final : public RegistryBackend {
  public:
-  struct Record {
+  enum class Writes { kKept, kCarried };
+
+  struct Written {
     RegHandle root;
-    std::string_view path;  // the overlay's own copy
+    std::string path;
     std::string name;
-    StoredValue value;
+    Content before;                  // as the other back end held it before the first write
+    Content after;                   // as the latest write that took effect left it
+    Content wanted;                  // what the latest write asked for
+    std::int32_t result = kSuccess;  // the latest write's answer
   };
 
-  explicit OverlayRegistry(RegistryBackend& inner) : inner_(inner) {}
+  OverlayRegistry(RegistryBackend& inner, Writes writes) : inner_(inner), writes_(writes) {}
   ~OverlayRegistry() override;
 
-  void PutInFront(RegHandle root, std::string_view path, const std::string& name,
-                  StoredValue value);
-  // From here on reads pass the values put in front and go to the records and the other back end.
+  // Reads of the location answer with this value (nothing: a value that is not there).
+  void PutInFront(RegHandle root, std::string_view path, std::string_view name,
+                  std::optional<StoredValue> value);
   void ClearFront();
-  // The net result per location, in the order in which each was first written or deleted.
-  const std::vector<Record>& records() const { return records_; }
-  // Carries one record out on the other back end; a deletion of what is not there succeeds.
-  std::int32_t Carry(const Record& record);
-  // The record's location as the other back end holds it; the result code of the read.
-  std::int32_t ReadBehind(const Record& record, StoredValue& value);
+  const std::vector<Written>& written() const { return written_; }
 
   std::int32_t OpenKey(RegHandle root, const std::string& path, RegHandle& key) override;
   std::int32_t CreateKey(RegHandle root, const std::string& path, RegHandle& key) override;
@@ -56,30 +57,32 @@ class OverlayRegistry final : public RegistryBackend {
   std::int32_t CloseKey(RegHandle key) override;
 
  private:
-  // One key as both back ends know it, made once however often it is opened.
   struct Key {
     RegHandle root;
     std::string path;
-    RegHandle inner = 0;  // the other back end's, open as long as the overlay; 0 for none
-    std::int32_t opened = kFileNotFound;
-    bool tried = false;                                  // opened (or tried) on the other back end
-    bool here = false;                                   // holds values put in front or recorded
-    std::unordered_map<std::string, StoredValue> front;  // by folded name
-    std::unordered_map<std::string, std::size_t> recorded;  // folded name to records_
+    bool here = false;  // created here by a kept write, or holding values put in front
+    std::map<std::string, Content> front;      // by folded name
+    std::map<std::string, std::size_t> noted;  // by folded name, into written_
   };
+  // An open handle: its key, and the other back end's handle of it with the answer it gave.
+  struct Open {
+    Key* key;
+    RegHandle inner;  // 0 when the other back end did not open it
+    std::int32_t opened;
+  };
+
   Key& KeyOf(RegHandle root, std::string_view path);
-  // The other back end's key, opened or created on first use; 0 with the result code otherwise.
-  RegHandle Behind(Key& key, bool create, std::int32_t& result);
-  std::int32_t Opened(Key& key, RegHandle& handle);
-  Key* Find(RegHandle handle) const;
-  void Keep(Key& at, const std::string& name, StoredValue value);
+  RegHandle Hand(Key& key, RegHandle inner, std::int32_t opened);
+  Open* Find(RegHandle handle);
+  Content ReadBehind(const Open& at, const std::string& name);
+  std::int32_t Write(Open& at, const std::string& name, Content wanted);
 
   RegistryBackend& inner_;
-  std::vector<Record> records_;
-  std::unordered_map<std::string, std::unique_ptr<Key>> keys_;  // by folded key
-  Key* last_ = nullptr;                                         // the key opened last
-  std::vector<Key*> open_;                                      // by handle; null when closed
-  std::vector<std::size_t> free_;                               // closed handles' slots
+  Writes writes_;
+  std::map<std::string, Key> keys_;  // by root and folded path
+  std::map<RegHandle, Open> open_;
+  RegHandle next_handle_ = 0x1000;
+  std::vector<Written> written_;
 };
 
 }  // namespace quillmar

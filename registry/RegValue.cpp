@@ -21,7 +21,6 @@ bool SameName(std::string_view a, std::string_view b) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   };
   if (a.size() != b.size()) return false;
-  if (a == b) return true;  // mostly spelt alike: no need to fold
   for (std::size_t i = 0; i < a.size(); ++i)
     if (fold(a[i]) != fold(b[i])) return false;
   return true;
@@ -47,10 +46,15 @@ bool ParseInt32(const std::string& text, std::int32_t& out) {
   return true;
 }
 
-bool EqualsOne(const RegValue& v) {
-  if (const auto* n = std::get_if<std::int32_t>(&v)) return *n == 1;
+std::optional<std::int32_t> AsNumber(const RegValue& v) {
+  if (const auto* n = std::get_if<std::int32_t>(&v)) return *n;
   std::int32_t n = 0;
-  return ParseInt32(std::get<std::string>(v), n) && n == 1;
+  if (!ParseInt32(std::get<std::string>(v), n)) return std::nullopt;
+  return n;
+}
+
+bool EqualsOne(const RegValue& v) {
+  return AsNumber(v) == 1;
 }
 
 }  // namespace quillmar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -30,6 +31,9 @@ std::string_view TrimBlanks(std::string_view text);
 
 // A decimal integer with an optional sign and surrounding blanks that fits a signed 32-bit number.
 bool ParseInt32(const std::string& text, std::int32_t& out);
+
+// The number the value stands for: itself, or a text that reads as one; nothing otherwise.
+std::optional<std::int32_t> AsNumber(const RegValue& v);
 
 // True when the value is the number 1 or a text that reads as the number 1.
 bool EqualsOne(const RegValue& v);

@@ -11,7 +11,6 @@
 #include "registry/Module1.h"
 #include "registry/RegValue.h"
 #include "registry/RegistryBackend.h"
-#include "ui/Window.h"
 
 namespace quillmar {
 
@@ -59,40 +58,46 @@ enum class Storage { kNumber, kForcedText, kPlainText };
 // kRestriction: a checked box turns the restriction on and writes 1.
 enum class Rule { kNone, kShowItem, kRestriction };
 
-// What the load and Apply do with a row.
-enum class Routine {
-  kBox,                    // a check box under its rule
-  kActiveDesktopOverride,  // with the feature off, its Start menu item goes too
-  kIconSize,               // Txtpix, and the slider at load
-  kBitmapType,             // the thumbnail setting: Apply keeps the old type in `bmp`
-  kBitmapIcon,             // the thumbnail setting: the load decides on this and the type
-  kSavedBitmapType,        // `bmp`, written and read only by the thumbnail setting
-  kText,                   // a text box's text
-  kTypedUrls,              // one value per list item: url1, url2, ...
-  kLogOffChoice,           // one of the three options that share LogOffBox
-  kElsewhere,              // read or written by another window or by a rule, never walked
+// What a control stands for; each kind's load, Apply and tooltip live in a file of its own, and
+// the window chooses the kind of each setting once, when it is built (Settings.cpp).
+enum class Kind {
+  kNone,                  // no setting of the window: the program's own values, a precondition
+  kBox,                   // a check box under its rule
+  kActiveDesktopFeature,  // a box under its rule that, checked, also takes away a menu item
+  kIconSize,              // the icon size's text box, with its slider
+  kThumbnails,            // the bitmap type and icon, with the type in force before kept
+  kText,                  // a text box's text
+  kTypedUrls,             // one value per list item
+  kLogOffChoice,          // the options that share one value
 };
 
 struct Row {
-  std::string_view control;  // empty for the program's own values and the one precondition
+  std::string_view control;  // whose setting the row belongs to; empty for none
+  Kind kind;
   KeyLabel key;
-  std::string_view value;  // the empty text is the key's default value; "url" is a prefix
+  std::string_view value;  // the empty text is the key's default value
   Storage storage;
-  Routine routine;
-  // The load reads every row of a step before it sets any control; 0: the load never reads it.
-  int load_step = 0;
   Rule rule = Rule::kNone;
   std::string_view text = {};  // what the row holds when its box is checked or option selected
+  bool numbered = false;       // `value` is followed by a number from 1: url1, url2, ...
+  bool from_file = true;       // false: the account's own, which Apply keeps and no file sets
 };
 
-constexpr Row Box(std::string_view control, KeyLabel key, std::string_view value, Rule rule,
-                  int load_step) {
-  return {control, key, value, Storage::kNumber, Routine::kBox, load_step, rule};
+constexpr Row Box(std::string_view control, KeyLabel key, std::string_view value, Rule rule) {
+  return {control, Kind::kBox, key, value, Storage::kNumber, rule};
 }
 
-constexpr Row Choice(const LogOffChoice& choice, int load_step) {
-  return {choice.tweak_option,    KeyLabel::kProgram, "LogOffBox", Storage::kPlainText,
-          Routine::kLogOffChoice, load_step,          Rule::kNone, choice.text};
+constexpr Row Choice(const LogOffChoice& choice) {
+  return {.control = choice.tweak_option,
+          .kind = Kind::kLogOffChoice,
+          .key = KeyLabel::kProgram,
+          .value = "LogOffBox",
+          .storage = Storage::kPlainText,
+          .text = choice.text};
+}
+
+constexpr Row Own(KeyLabel key, std::string_view value, Storage storage) {
+  return {.control = {}, .kind = Kind::kNone, .key = key, .value = value, .storage = storage};
 }
 
 constexpr Rule kShow = Rule::kShowItem;
@@ -100,58 +105,69 @@ constexpr Rule kRestrict = Rule::kRestriction;
 constexpr KeyLabel kExplorerKey = KeyLabel::kExplorerPolicy;
 constexpr KeyLabel kSystemKey = KeyLabel::kSystemPolicy;
 
-// Every location the program reads, writes or deletes, in the order in which the load sets the
-// controls and Apply writes them.
+// Every location the program reads, writes or deletes. The rows of one control (or one value)
+// make one setting; the window loads the settings in this order and Apply writes them in it.
 inline constexpr std::array kCatalogue{
-    Box("ChckFavorites", kExplorerKey, "NoFavoritesMenu", kShow, 3),
-    Box("ChckDocuments", kExplorerKey, "NoRecentDocsMenu", kShow, 3),
-    Box("ChckFind", kExplorerKey, "NoFind", kShow, 3),
-    Box("ChckHelp", kExplorerKey, "NoSMHelp", kShow, 3),
-    Box("ChckRun", kExplorerKey, "NoRun", kShow, 3),
-    Box("ChckLogoff", kExplorerKey, "NoLogOff", kShow, 3),
-    Box("ChckClose", kExplorerKey, "NoClose", kShow, 3),
-    Box("ChckMyDocuments", kExplorerKey, "NoSMMyDocs", kShow, 4),
-    Box("ChckRecentDocuments", kExplorerKey, "NoRecentDocsHistory", kShow, 4),
+    Box("ChckFavorites", kExplorerKey, "NoFavoritesMenu", kShow),
+    Box("ChckDocuments", kExplorerKey, "NoRecentDocsMenu", kShow),
+    Box("ChckFind", kExplorerKey, "NoFind", kShow),
+    Box("ChckHelp", kExplorerKey, "NoSMHelp", kShow),
+    Box("ChckRun", kExplorerKey, "NoRun", kShow),
+    Box("ChckLogoff", kExplorerKey, "NoLogOff", kShow),
+    Box("ChckClose", kExplorerKey, "NoClose", kShow),
+    Box("ChckMyDocuments", kExplorerKey, "NoSMMyDocs", kShow),
+    Box("ChckRecentDocuments", kExplorerKey, "NoRecentDocsHistory", kShow),
     // The recent documents are also cleared at logoff exactly when their history is off.
-    Box("ChckRecentDocuments", kExplorerKey, "ClearRecentDocsOnExit", kShow, 0),
-    Box("ChckControlPanel", kExplorerKey, "NoSetFolders", kShow, 5),
-    Box("ChckTaskbar", kExplorerKey, "NoSetTaskbar", kShow, 5),
-    Box("ChckFolderOptions", kExplorerKey, "NoFolderOptions", kShow, 5),
-    Box("ChckActiveDesktop", kExplorerKey, "NoSetActiveDesktop", kShow, 5),
-    Box("ChckWindowsUpdate", kExplorerKey, "NoWindowsUpdate", kShow, 5),
-    Box("ChckHide", kExplorerKey, "NoDesktop", kRestrict, 6),
-    Box("ChckRightClick", kExplorerKey, "NoViewContextMenu", kRestrict, 6),
-    Box("ChckADFeature", kExplorerKey, "NoActiveDesktop", kRestrict, 6),
-    Row{"ChckADFeature", kExplorerKey, "NoSetActiveDesktop", Storage::kNumber,
-        Routine::kActiveDesktopOverride, 0, Rule::kNone, "1"},
-    Box("ChckDontSave", kExplorerKey, "NoSaveSettings", kRestrict, 6),
-    Row{"Txtpix", KeyLabel::kWindowMetrics, "Shell Icon Size", Storage::kForcedText,
-        Routine::kIconSize, 6},
-    Box("ChckDisableRegistry", kSystemKey, "DisableRegistryTools", kRestrict, 6),
-    Box("ChckDisableCancelButton", KeyLabel::kNetworkLogon, "MustBeValidated", kRestrict, 6),
-    Row{"ChckThumbnails", KeyLabel::kBitmapType, "", Storage::kPlainText, Routine::kBitmapType, 7,
+    Box("ChckRecentDocuments", kExplorerKey, "ClearRecentDocsOnExit", kShow),
+    Box("ChckControlPanel", kExplorerKey, "NoSetFolders", kShow),
+    Box("ChckTaskbar", kExplorerKey, "NoSetTaskbar", kShow),
+    Box("ChckFolderOptions", kExplorerKey, "NoFolderOptions", kShow),
+    Box("ChckActiveDesktop", kExplorerKey, "NoSetActiveDesktop", kShow),
+    Box("ChckWindowsUpdate", kExplorerKey, "NoWindowsUpdate", kShow),
+    Box("ChckHide", kExplorerKey, "NoDesktop", kRestrict),
+    Box("ChckRightClick", kExplorerKey, "NoViewContextMenu", kRestrict),
+    // The feature's own value, then the Start menu item it takes away when switched off.
+    Row{"ChckADFeature", Kind::kActiveDesktopFeature, kExplorerKey, "NoActiveDesktop",
+        Storage::kNumber, kRestrict},
+    Row{"ChckADFeature", Kind::kActiveDesktopFeature, kExplorerKey, "NoSetActiveDesktop",
+        Storage::kNumber, Rule::kNone, "1"},
+    Box("ChckDontSave", kExplorerKey, "NoSaveSettings", kRestrict),
+    Row{"Txtpix", Kind::kIconSize, KeyLabel::kWindowMetrics, "Shell Icon Size",
+        Storage::kForcedText},
+    Box("ChckDisableRegistry", kSystemKey, "DisableRegistryTools", kRestrict),
+    Box("ChckDisableCancelButton", KeyLabel::kNetworkLogon, "MustBeValidated", kRestrict),
+    // The bitmap type, its icon, and where the type in force before the thumbnails is kept.
+    Row{"ChckThumbnails", Kind::kThumbnails, KeyLabel::kBitmapType, "", Storage::kPlainText,
         Rule::kNone, "Paint.Picture"},
-    Row{"ChckThumbnails", KeyLabel::kBitmapIcon, "", Storage::kPlainText, Routine::kBitmapIcon, 7,
+    Row{"ChckThumbnails", Kind::kThumbnails, KeyLabel::kBitmapIcon, "", Storage::kPlainText,
         Rule::kNone, "%1"},
-    Row{"ChckThumbnails", KeyLabel::kProgram, "bmp", Storage::kPlainText,
-        Routine::kSavedBitmapType},
-    Box("ChckDisplayChanges", kSystemKey, "NoDispCPL", kRestrict, 7),
-    Box("ChckDenyPasswords", kSystemKey, "NoPwdPage", kRestrict, 7),
-    Box("ChckDenyUserProfiles", kSystemKey, "NoProfilePage", kRestrict, 7),
-    Row{"TxtName", KeyLabel::kSetupUserInfo, "DefName", Storage::kForcedText, Routine::kText, 8},
-    Row{"TxtName", KeyLabel::kWindowsVersion, "RegisteredOwner", Storage::kForcedText,
-        Routine::kText},
-    Row{"TxtCompany", KeyLabel::kSetupUserInfo, "DefCompany", Storage::kForcedText, Routine::kText,
-        8},
-    Row{"TxtCompany", KeyLabel::kWindowsVersion, "RegisteredOrganization", Storage::kForcedText,
-        Routine::kText},
+    Row{.control = "ChckThumbnails",
+        .kind = Kind::kThumbnails,
+        .key = KeyLabel::kProgram,
+        .value = "bmp",
+        .storage = Storage::kPlainText,
+        .from_file = false},
+    Box("ChckDisplayChanges", kSystemKey, "NoDispCPL", kRestrict),
+    Box("ChckDenyPasswords", kSystemKey, "NoPwdPage", kRestrict),
+    Box("ChckDenyUserProfiles", kSystemKey, "NoProfilePage", kRestrict),
+    // The user's own value, then the machine-wide one, which the window never reads.
+    Row{"TxtName", Kind::kText, KeyLabel::kSetupUserInfo, "DefName", Storage::kForcedText},
+    Row{"TxtName", Kind::kText, KeyLabel::kWindowsVersion, "RegisteredOwner", Storage::kForcedText},
+    Row{"TxtCompany", Kind::kText, KeyLabel::kSetupUserInfo, "DefCompany", Storage::kForcedText},
+    Row{"TxtCompany", Kind::kText, KeyLabel::kWindowsVersion, "RegisteredOrganization",
+        Storage::kForcedText},
     // Forced text, so that an address made only of digits stays the text the history holds.
-    Row{"List1", KeyLabel::kTypedUrl, "url", Storage::kForcedText, Routine::kTypedUrls, 9},
-    Choice(kPrompt, 10),
-    Choice(kLogOffAtOnce, 0),
-    Choice(kNeverLogOff, 0),
-    Row{"", KeyLabel::kProgram, "FirstTime", Storage::kPlainText, Routine::kElsewhere},
-    Row{"", KeyLabel::kNetworkLogon, "UserProfiles", Storage::kNumber, Routine::kElsewhere},
+    Row{.control = "List1",
+        .kind = Kind::kTypedUrls,
+        .key = KeyLabel::kTypedUrl,
+        .value = "url",
+        .storage = Storage::kForcedText,
+        .numbered = true},
+    Choice(kPrompt),
+    Choice(kLogOffAtOnce),
+    Choice(kNeverLogOff),
+    Own(KeyLabel::kProgram, "FirstTime", Storage::kPlainText),
+    Own(KeyLabel::kNetworkLogon, "UserProfiles", Storage::kNumber),
 };
 
 // The first row of that key and value name; a row missing from the table does not compile.
@@ -166,18 +182,12 @@ inline RegValue TextOf(const Row& row) {
   return std::string(row.text);
 }
 
-// Where a row's value lives; not for the typed URLs, whose names carry a number.
+// Where a row's value lives; not for a numbered row, whose names carry a number.
 constexpr Location LocationOf(const Row& row) {
   return {KeyOf(row.key).root, KeyOf(row.key).path, row.value};
 }
 
-// The row's control in the window, when it is there and of that kind.
-template <typename T>
-T* ControlOf(const ui::Window& window, const Row& row) {
-  return dynamic_cast<T*>(window.Find(row.control));
-}
-
-// The value name of a row; `number` picks "url1", "url2", ... of the typed URL row.
+// The value name of a row; `number` picks "url1", "url2", ... of a numbered row.
 std::string ValueName(const Row& row, std::int32_t number = 0);
 
 // The helpers of Module1 on a row, with what they report: `outcome`, when given, tells whether

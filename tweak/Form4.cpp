@@ -52,7 +52,8 @@ Form4::Form4(ui::Forms& forms, Module1& module)
       OptPrompt1(Get<ui::OptionButton>("OptPrompt1")),
       OptDontPromptAndLogOff1(Get<ui::OptionButton>("OptDontPromptAndLogOff1")),
       OptDontPromptAndDontLogOff1(Get<ui::OptionButton>("OptDontPromptAndDontLogOff1")),
-      module_(module) {
+      module_(module),
+      settings_(MakeSettings(*this, module)) {
   // Until a tab is first chosen only the Start Menu page is in view.
   for (ui::Control* page : {&Frame2, &Frame3, &Frame4}) page->SetVisible(false);
 

@@ -1,27 +1,31 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "registry/Module1.h"
+#include "tweak/Setting.h"
 #include "ui/Forms.h"
 #include "ui/Window.h"
 
 namespace quillmar {
 
 // The tweak window. Its controls carry the names of its layout table; each handler is wired to
-// its control's event and runs whenever that control really changes, whoever changed it.
+// its control's event and runs whenever that control really changes, whoever changed it. What
+// the controls stand for in the registry are its settings, one per control, in the catalogue.
 class Form4 final : public ui::Window {
  public:
   Form4(ui::Forms& forms, Module1& module);
 
   // Form4Load.cpp: reading the current settings.
   void Form_Load() override;
-  // What the control's setting writes where (SettingTips.cpp).
-  std::string ToolTip(const ui::Control& control) const override;
   // Form4Apply.cpp: writing them back, then the log-off choice.
   void BtnApply_Click();
   // Every write and deletion of Apply, without the log-off step.
   void ApplySettings();
+  // What the control's setting writes where.
+  std::string ToolTip(const ui::Control& control) const override;
 
   // Form4.cpp: below and above the pages: Close, and the tabs.
   void Command1_Click();
@@ -106,6 +110,7 @@ class Form4 final : public ui::Window {
   void ShowSliderValue();
 
   Module1& module_;
+  std::vector<std::unique_ptr<Setting>> settings_;
 };
 
 }  // namespace quillmar

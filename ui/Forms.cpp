@@ -8,6 +8,10 @@ void Forms::Register(std::string name, Factory factory) {
   factories_[std::move(name)] = std::move(factory);
 }
 
+void Forms::BuildEach() {
+  for (const auto& [name, factory] : factories_) factory(*this);
+}
+
 Window* Forms::Load(std::string_view name) {
   if (Window* open = Find(name)) return open;
   auto factory = factories_.find(name);

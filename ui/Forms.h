@@ -20,6 +20,9 @@ class Forms {
   explicit Forms(Host& host) : host_(host) {}
 
   void Register(std::string name, Factory factory);
+  // Builds each registered window once and discards it unloaded, so that a control its tables
+  // name wrongly stops the program before anything shows.
+  void BuildEach();
   // The open window of that name, loaded first when it is not open; nullptr for a name that
   // was never registered.
   Window* Load(std::string_view name);

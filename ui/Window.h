@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ class Window {
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
   // nullptr when the window has no control of that name.
   Control* Find(std::string_view name) const;
+  // The control of that name and kind; a name the window lacks, or has for another kind of
+  // control, throws: a table that names a control wrongly stops the program, never skips it.
+  template <typename T>
+  T& Get(std::string_view name) const {
+    if (auto* control = dynamic_cast<T*>(Find(name))) return *control;
+    throw std::logic_error(std::string(spec_.name) + " has no control " + std::string(name) +
+                           " of the kind asked for");
+  }
 
   // Runs once, after the controls exist and before the window is first shown.
   virtual void Form_Load() {}
@@ -49,10 +58,6 @@ class Window {
   void SetFocus(Control& control);
 
  protected:
-  template <typename T>
-  T& Get(std::string_view name) {
-    return dynamic_cast<T&>(*Find(name));
-  }
   Forms& forms() { return forms_; }
 
  private:

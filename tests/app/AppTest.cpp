@@ -177,9 +177,9 @@ TEST(Commands, RoundTripAndDryRun) {
   EXPECT_EQ(to.files[u"a.reg"], to.files[u"b.reg"]);
   EXPECT_EQ(".", to.p.Values(kCurrentUser, kProgram, {"FirstTime"}));
 
-  to.p.registry.armed = true;
   EXPECT_EQ(kDone, to.Run({u"--import", u"a.reg"}));
   EXPECT_EQ(Lines{"Nothing changed."}, to.out);
+  to.p.registry.armed = true;
   to.files[u"c.reg"] =
       std::string("REGEDIT4\r\n[HKCU\\") + kExplorer + "]\r\n\"NoFind\"=dword:1\r\n";
   const std::string change = std::string("HKEY_CURRENT_USER\\") + kExplorer + "\\NoFind: 0 -> 1";
@@ -233,9 +233,9 @@ TEST(Commands, ImportIsTheWindowsApply) {
 TEST(Overlay, ReadsSeeRecordsThenFrontThenBehind) {
   MemoryRegistry memory;
   for (const char* name : {"a", "b", "c"}) Store(memory, kCurrentUser, "K", name, Text("behind"));
-  OverlayRegistry overlay(memory);
-  overlay.PutInFront(kCurrentUser, "k", "A", {true, kRegSz, std::string("front\0", 6)});
-  overlay.PutInFront(kCurrentUser, "k", "B", {true, kRegSz, std::string("front\0", 6)});
+  OverlayRegistry overlay(memory, OverlayRegistry::Writes::kKept);
+  overlay.PutInFront(kCurrentUser, "k", "A", StoredValue{kRegSz, std::string("front\0", 6)});
+  overlay.PutInFront(kCurrentUser, "k", "B", StoredValue{kRegSz, std::string("front\0", 6)});
   Module1 m(overlay);
   m.SaveValue(kCurrentUser, "K", "b", std::string("mine"));
   m.DeleteValue(kCurrentUser, "K", "c");

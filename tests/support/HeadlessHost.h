@@ -174,7 +174,7 @@ struct Program {
   // Every location, url1 to url6 for the typed URLs.
   static void ForEachLocation(const std::function<void(const Row&, const std::string&)>& f) {
     for (const Row& row : kCatalogue)
-      for (std::int32_t n = 1; n <= (row.value == "url" ? 6 : 1); ++n) f(row, ValueName(row, n));
+      for (std::int32_t n = 1; n <= (row.numbered ? 6 : 1); ++n) f(row, ValueName(row, n));
   }
   // Every location, by "path\name", as Values shows it.
   std::map<std::string, std::string> Snapshot() {

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "tests/support/HeadlessHost.h"
-#include "tweak/SettingTips.h"
 
 namespace quillmar::test {
 namespace {
@@ -150,12 +149,15 @@ TEST(SettingTips, NameEachLocationAndWhatApplyWritesForEachState) {
        cu + kUserInfo + "\nDefCompany (REG_SZ): the text in the box\n" + lm + kVersion + admin +
            "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
       {"List1", cu + kUrls + "\nurl1, url2, ... (REG_SZ): one address each, in the list's order; " +
-                    "those after the last are deleted"},
+                    "addresses deleted from the list are deleted"},
       {"OptDontPromptAndLogOff1",
        cu + kProgram + "\nLogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
       {"BtnApply", ""},
       {"", ""}};
-  for (const auto& [control, tip] : cases) EXPECT_EQ(tip, SettingTip(control)) << control;
+  Program p;
+  Form4& f = p.Load();
+  for (const auto& [control, tip] : cases)
+    EXPECT_EQ(tip, *control ? f.ToolTip(*f.Find(control)) : "") << control;
 }
 
 }  // namespace
