@@ -76,10 +76,10 @@ std::int32_t OverlayRegistry::CreateKey(RegHandle root, const std::string& path,
       KeyOf(root, std::string_view(path).substr(0, end)).here = true;
     KeyOf(root, path).here = true;
   }
-  // A key the other back end refused is still handed out: the refusal is the answer to each write
-  // made through it, where the location is known and noted.
+  // A key the other back end refused still gets a handle of the overlay's, so that each write
+  // made through it is noted with that refusal; the refusal is still the answer.
   key = Hand(KeyOf(root, path), opened == kSuccess ? inner : 0, opened);
-  return kSuccess;
+  return writes_ == Writes::kCarried ? opened : kSuccess;
 }
 
 std::int32_t OverlayRegistry::QueryValue(RegHandle key, const std::string& name,
@@ -122,13 +122,15 @@ std::int32_t OverlayRegistry::Write(Open& at, const std::string& name, Content w
   }
   std::int32_t result = kSuccess;
   if (writes_ == Writes::kCarried) {
+    // Through the other back end's handle as the helpers would have made the call, the handle 0
+    // of a key it refused among them; the refusal of the key is what is noted then.
     const std::string& bytes = wanted.value.bytes;
-    result = at.inner == 0 ? at.opened
-             : wanted.state == Content::kValue
+    result = wanted.state == Content::kValue
                  ? inner_.SetValue(at.inner, name, wanted.value.type,
                                    reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                    static_cast<std::uint32_t>(bytes.size()))
                  : inner_.DeleteValue(at.inner, name);
+    if (at.inner == 0 && at.opened != kSuccess) result = at.opened;
   }
   Written& written = written_[noted->second];
   // Deleting what is not there leaves it as wanted.

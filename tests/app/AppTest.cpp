@@ -1,263 +1,329 @@
 #include <gtest/gtest.h>
 
-#include <optional>
-
-#include "app/Commands.h"
 #include "logoff/Form5.h"
-#include "registry/OverlayRegistry.h"
 #include "tests/support/HeadlessHost.h"
-#include "tests/support/Latin1Codec.h"
 
 namespace quillmar::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-using Answer = void (*)(Program&, Form7&);
-const Answer kYes = [](Program&, Form7& f) { f.Command1.Click(); };
-const Answer kNo = [](Program&, Form7& f) { f.Command2.Click(); };
-const Answer kCloseBox = [](Program& p, Form7& f) { p.forms.Close(f); };
 
-// FirstTime as stored and the agreement's answer when it shows (only an empty or missing value
-// shows it); then FirstTime, whether the tweak window is open, and the next start.
+enum class Agreement { kNotShown, kYes, kNo, kCloseBox };
+
+// Only a missing or empty marker shows the agreement, which marks the first run at once.
 TEST(StartUp, FirstTimeAndTheAgreement) {
   const struct {
-    std::optional<Raw> stored;
-    Answer answer;
-    const char* after;
-  } cases[] = {{std::nullopt, kYes, "First"},      {Text(""), kNo, "."},
-               {std::nullopt, kCloseBox, "First"}, {Text("First"), nullptr, "First"},
-               {Text("yes"), nullptr, "yes"},      {Number(1), nullptr, "#1"}};
+    Stored stored;
+    Agreement answer;
+    Stored after;
+    bool tweak_window_open;
+  } cases[] = {
+      {.stored = kAbsent,
+       .answer = Agreement::kYes,
+       .after = Sz("First"),
+       .tweak_window_open = true},
+      {.stored = Sz(""), .answer = Agreement::kNo, .after = Sz(""), .tweak_window_open = false},
+      {.stored = kAbsent,
+       .answer = Agreement::kCloseBox,
+       .after = Sz("First"),
+       .tweak_window_open = false},
+      {.stored = Sz("First"),
+       .answer = Agreement::kNotShown,
+       .after = Sz("First"),
+       .tweak_window_open = true},
+      {.stored = Sz("yes"),
+       .answer = Agreement::kNotShown,
+       .after = Sz("yes"),
+       .tweak_window_open = true},
+      {.stored = Dword(1),
+       .answer = Agreement::kNotShown,
+       .after = Dword(1),
+       .tweak_window_open = true},
+  };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.after);
+    SCOPED_TRACE(testing::PrintToString(c.stored));
     Program p;
-    if (c.stored) Store(p.registry, kCurrentUser, kProgram, "FirstTime", *c.stored);
+    if (c.stored) p.Store(kProgram, "FirstTime", *c.stored);
     Start(p.forms);
-    EXPECT_EQ((c.answer ? Lines{"Show: Form7", "Beep"} : Lines{"Close: Form7", "Show: Form4"}),
-              p.host.events);
-    if (c.answer) c.answer(p, *dynamic_cast<Form7*>(p.forms.Find("Form7")));
+    const bool shown = c.answer != Agreement::kNotShown;
+    const Lines opened =
+        shown ? Lines{"Show: Form7", "Beep"} : Lines{"Close: Form7", "Show: Form4"};
+    EXPECT_EQ(opened, p.host.events);
+    auto* agreement = dynamic_cast<Form7*>(p.forms.Find("Form7"));
+    ASSERT_EQ(shown, agreement != nullptr);
+    if (c.answer == Agreement::kYes) agreement->Command1.Click();
+    if (c.answer == Agreement::kNo) agreement->Command2.Click();
+    if (c.answer == Agreement::kCloseBox) p.forms.Close(*agreement);
     p.forms.Collect();
-    EXPECT_EQ(c.answer == nullptr || c.answer == kYes, p.forms.AnyOpen());
-    EXPECT_EQ(c.after, p.Values(kCurrentUser, kProgram, {"FirstTime"}));
-    Start(p.forms);
-    EXPECT_EQ(c.answer == kNo, p.forms.Find("Form7") != nullptr);
+    EXPECT_EQ(c.tweak_window_open, p.forms.AnyOpen());
+    EXPECT_EQ(c.after, p.At(kProgram, "FirstTime"));
   }
 }
+
+// Every window is built before anything shows, so a control a table names wrongly stops it.
+TEST(StartUp, BuildsEveryWindowFirst) {
+  Program p;
+  p.forms.Register("Broken", [&p](ui::Forms& forms) -> std::unique_ptr<ui::Window> {
+    auto window = std::make_unique<Form7>(forms, p.module, Location{});
+    window->Get<ui::CheckBox>("Text1");
+    return window;
+  });
+  EXPECT_THROW(Start(p.forms), std::logic_error);
+  EXPECT_EQ(Lines{}, p.host.events);
+}
+
+enum class Answer { kLogOffNow, kCancel, kCloseBox };
+enum class Next { kPrompts, kLogsOff, kNothing };
 
 const std::string kOptions[] = {"OptPrompt", "OptDontPromptAndLogOff",
                                 "OptDontPromptAndDontLogOff"};
 
-ui::OptionButton& Option(ui::Window& w, const std::string& name) {
-  return dynamic_cast<ui::OptionButton&>(*w.Find(name));
-}
-
 // Every answer, and the next Apply: a choice acts from then on; each prompt starts afresh.
 TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
   const struct {
-    char answer;  // 'L' Log off now, 'C' Cancel, 'X' the close box
-    int choice;   // in kOptions
-    const char* stored;
+    Answer answer;
+    int choice;  // in kOptions
+    Raw stored;
     int tweak_option;  // the tweak window's twin of kOptions selected afterwards
-    char next;         // the next Apply: 'P' prompts, 'L' logs off at once, '-' does neither
+    Next next;
   } cases[] = {
-      {'L', 1, "NoPromptLogOff", 0, 'P'}, {'L', 2, "NoPromptNoLogOff", 0, 'P'},
-      {'C', 1, "NoPromptLogOff", 1, 'L'}, {'C', 2, "NoPromptNoLogOff", 2, '-'},
-      {'X', 2, "Prompt", 0, 'P'},
+      {.answer = Answer::kLogOffNow,
+       .choice = 1,
+       .stored = Sz("NoPromptLogOff"),
+       .tweak_option = 0,
+       .next = Next::kPrompts},
+      {.answer = Answer::kLogOffNow,
+       .choice = 2,
+       .stored = Sz("NoPromptNoLogOff"),
+       .tweak_option = 0,
+       .next = Next::kPrompts},
+      {.answer = Answer::kCancel,
+       .choice = 1,
+       .stored = Sz("NoPromptLogOff"),
+       .tweak_option = 1,
+       .next = Next::kLogsOff},
+      {.answer = Answer::kCancel,
+       .choice = 2,
+       .stored = Sz("NoPromptNoLogOff"),
+       .tweak_option = 2,
+       .next = Next::kNothing},
+      {.answer = Answer::kCloseBox,
+       .choice = 2,
+       .stored = Sz("Prompt"),
+       .tweak_option = 0,
+       .next = Next::kPrompts},
   };
-  const std::map<char, Lines> next = {
-      {'P', {"Beep", "ShowModal: Form5", "Close: Form5"}}, {'L', {"LogOff"}}, {'-', {}}};
+  const std::map<Next, Lines> next = {
+      {Next::kPrompts, {"Beep", "ShowModal: Form5", "Close: Form5"}},
+      {Next::kLogsOff, {"LogOff"}},
+      {Next::kNothing, {}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     Program p;
     Form4& tweak = p.Load();
     p.host.answer_modal = [&](ui::Window& w) {
       auto& prompt = dynamic_cast<Form5&>(w);
-      EXPECT_EQ(&prompt.cmdLogoff, prompt.InitialFocus());
-      Option(prompt, kOptions[c.choice]).Select();
-      if (c.answer == 'L') prompt.cmdLogoff.Click();
-      if (c.answer == 'C') prompt.Command1.Click();
-      if (c.answer == 'X') p.forms.Close(prompt);
+      prompt.Get<ui::OptionButton>(kOptions[c.choice]).Select();
+      if (c.answer == Answer::kLogOffNow) prompt.cmdLogoff.Click();
+      if (c.answer == Answer::kCancel) prompt.Command1.Click();
+      if (c.answer == Answer::kCloseBox) p.forms.Close(prompt);
     };
     tweak.BtnApply.Click();
     p.forms.Collect();
-    EXPECT_EQ(c.stored, p.Values(kCurrentUser, kProgram, {"LogOffBox"}));
-    EXPECT_EQ(c.answer == 'L' ? 1 : 0, p.host.Count("LogOff"));
-    EXPECT_TRUE(Option(tweak, kOptions[c.tweak_option] + "1").value());
-    EXPECT_EQ("ShowModal: Form5", p.host.events.at(1)) << "after the beep";
+    EXPECT_EQ(c.stored, p.At(kProgram, "LogOffBox"));
+    EXPECT_EQ(c.answer == Answer::kLogOffNow ? 1 : 0, p.host.Count("LogOff"));
+    EXPECT_TRUE(tweak.Get<ui::OptionButton>(kOptions[c.tweak_option] + "1").value());
     p.host.events.clear();
-    p.host.answer_modal = [](ui::Window& w) { EXPECT_TRUE(Option(w, kOptions[0]).value()); };
+    p.host.answer_modal = nullptr;
     tweak.BtnApply.Click();
     EXPECT_EQ(next.at(c.next), p.host.events);
   }
 }
 
-// One program's command line: files in memory, output lines as Latin-1.
-struct Platform final : CommandPlatform {
-  template <class... Args>
-  explicit Platform(Args... args) : p(args...) {}
-  bool ReadFile(const std::u16string& name, std::string& bytes, std::string& why) override {
-    return files.count(name) ? (bytes = files[name], true) : (why = "cannot be opened", false);
-  }
-  bool ReplaceFile(const std::u16string& name, const std::string& bytes, std::string&) override {
-    return (files[name] = bytes, true);
-  }
-  void Out(const std::u16string& line) override { out.emplace_back(line.begin(), line.end()); }
-  void Err(const std::u16string& line) override { err.emplace_back(line.begin(), line.end()); }
-  TextCodec& codec() override { return latin1; }
-  RegistryBackend& registry() override { return p.registry; }
-  int PlatformId() override { return 2; }
-  int Run(const std::vector<std::u16string>& args) {
-    return out.clear(), err.clear(), RunCommand(args, *this);
-  }
+TEST(LogOffPrompt, OpensAfterItsBeepWithLogOffNowFocusedAndPromptSelected) {
   Program p;
-  Latin1Codec latin1;
-  std::map<std::u16string, std::string> files;
-  Lines out, err;
-};
-
-int Writes(const FaultyRegistry& r) {
-  return static_cast<int>(std::count_if(r.calls.begin(), r.calls.end(),
-                                        [](const auto& c) { return c.op == 'W' || c.op == 'D'; }));
+  Form4& tweak = p.Load();
+  p.host.answer_modal = [](ui::Window& w) {
+    auto& prompt = dynamic_cast<Form5&>(w);
+    EXPECT_EQ(&prompt.cmdLogoff, prompt.InitialFocus());
+    EXPECT_TRUE(prompt.OptPrompt.value());
+    prompt.OptDontPromptAndLogOff.Select();
+  };
+  for (int apply = 0; apply < 2; ++apply) tweak.BtnApply.Click();
+  EXPECT_EQ((Lines{"Beep", "ShowModal: Form5", "Close: Form5", "Beep", "ShowModal: Form5",
+                   "Close: Form5"}),
+            p.host.events);
 }
 
-// The status and the first line, on err unless done; nothing written. A file with a key or value
-// outside what Apply writes, or of a type its row cannot hold, is refused on one line.
-TEST(Commands, OptionsAndFilesTheCatalogueDoesNotHold) {
+std::string Header(Key key) {
+  return "[" + std::string(RootName(key.root)) + "\\" + key.path + "]\n";
+}
+
+// The status and the first line, on stderr unless done; nothing written.
+TEST(Commands, BadCommandLines) {
   const struct {
-    const char *body, *first;  // f.reg's lines after its header
-    std::vector<std::u16string> args = {u"--import", u"f.reg"};
-    int status = kBadInput;
+    std::vector<std::u16string> args;
+    int status;
+    const char* first;
   } cases[] = {
-      {"", "Usage: quillmar", {u"--help"}, kDone},
-      {"", "Quillmar 1.0", {u"--version"}, kDone},
-      {"", "Usage: quillmar", {u"--bogus"}},
-      {"", "Usage: quillmar", {u"--export"}},
-      {"", "Usage: quillmar", {u"--import", u"--dry-run"}},
-      {"", "Usage: quillmar", {u"--export", u"f.reg", u"--dry-run"}},
-      {"", "none.reg: cannot be opened", {u"--import", u"none.reg"}},
-      {"[HKCU\\Software\\Other]", "f.reg:2: [HKEY_CURRENT_USER\\Software\\Other] is not a key"},
-      {"[HKCU\\Software\\Quillmar]\n\"FirstTime\"=\"x\"", "f.reg:3: \"FirstTime\" is not a value"},
-      {"[HKCU\\Software\\Quillmar]\n\"bmp\"=\"PBrush\"", "f.reg:3: \"bmp\" is this account's own"},
-      {"[HKCU\\Software\\Microsoft\\Internet Explorer\\TypedURLs]\n\"url01\"=\"a\"",
-       "f.reg:3: \"url01\" is not"},
-      {"[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer]\n\"No\\\"Find\"=-",
-       "f.reg:3: \"No\"Find\" is not"},
-      {"[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer]\n\"NoFind\"=\"1\"",
-       "f.reg:3: \"NoFind\" must be a number"},
-      {"[HKCU\\Control Panel\\Desktop\\WindowMetrics]\n\"Shell Icon Size\"=dword:20",
-       "f.reg:3: \"Shell Icon Size\" must be a text"},
-      {"[HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer]\n\"NoFind\"=-\n"
-       "[hkey_current_user\\software\\microsoft\\windows\\currentversion\\policies\\EXPLORER]\n"
-       "\"nofind\"=dword:1",
-       "f.reg:5: \"nofind\" is already given on line 3"},
-      {"[HKCU\\Software\\Quillmar]\n\"LogOffBox\"=hex:01", "f.reg:3: a hex: value"},
+      {.args = {u"--help"}, .status = kDone, .first = "Usage: quillmar"},
+      {.args = {u"--version"}, .status = kDone, .first = "Quillmar 1.0"},
+      {.args = {u"--bogus"}, .status = kBadInput, .first = "Usage: quillmar"},
+      {.args = {u"--export"}, .status = kBadInput, .first = "Usage: quillmar"},
+      {.args = {u"--import", u"--dry-run"}, .status = kBadInput, .first = "Usage: quillmar"},
+      {.args = {u"--export", u"f.reg", u"--dry-run"},
+       .status = kBadInput,
+       .first = "Usage: quillmar"},
+      {.args = {u"--import", u"none.reg"},
+       .status = kBadInput,
+       .first = "none.reg: cannot be opened"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.first);
-    Platform p("1", "Prompt");
-    p.files[u"f.reg"] = std::string("REGEDIT4\n") + c.body + "\n";
-    p.p.registry.armed = true;
-    EXPECT_EQ(c.status, p.Run(c.args));
-    EXPECT_EQ(0, Writes(p.p.registry));
-    const Lines& lines = c.status == kDone ? p.out : p.err;
-    ASSERT_TRUE(*c.body ? lines.size() == 1 : !lines.empty()) << lines.size() << " lines";
-    EXPECT_EQ(0u, lines[0].rfind(c.first, 0)) << lines[0];
+    Platform platform;
+    platform.p.registry.armed = true;
+    EXPECT_EQ(c.status, platform.Run(c.args));
+    const Lines& lines = c.status == kDone ? platform.out : platform.err;
+    ASSERT_FALSE(lines.empty());
+    EXPECT_TRUE(lines[0].starts_with(c.first)) << lines[0];
+    EXPECT_EQ(0, platform.p.registry.Writes());
   }
 }
 
-// Export, import on a clean account, export again: the same bytes; importing again changes nothing.
-TEST(Commands, RoundTripAndDryRun) {
-  Platform from("1", "NoPromptNoLogOff"), to;
+// A key or value outside what Apply writes, or of a type its row cannot hold, is refused on one
+// line, and nothing is written.
+TEST(Commands, FilesTheCatalogueDoesNotHoldAreRefused) {
+  const struct {
+    std::string body;  // after REGEDIT4
+    const char* error;
+  } cases[] = {
+      {.body = "[HKCU\\Software\\Other]",
+       .error = "f.reg:2: [HKEY_CURRENT_USER\\Software\\Other] is not a key Quillmar sets"},
+      {.body = Header(kProgram) + "\"FirstTime\"=\"x\"",
+       .error = "f.reg:3: \"FirstTime\" is not a value Quillmar sets"},
+      {.body = Header(kProgram) + "\"bmp\"=\"PBrush\"",
+       .error = "f.reg:3: \"bmp\" is this account's own and never imported"},
+      {.body = Header(kUrls) + "\"url01\"=\"a\"",
+       .error = "f.reg:3: \"url01\" is not a value Quillmar sets"},
+      {.body = Header(kExplorer) + "\"No\\\"Find\"=-",
+       .error = "f.reg:3: \"No\"Find\" is not a value Quillmar sets"},
+      {.body = Header(kExplorer) + "\"NoFind\"=\"1\"",
+       .error = "f.reg:3: \"NoFind\" must be a number (dword:)"},
+      {.body = Header(kMetrics) + "\"Shell Icon Size\"=dword:20",
+       .error = "f.reg:3: \"Shell Icon Size\" must be a text in quotes"},
+      {.body = Header(kExplorer) + "\"NoFind\"=-\n[hkey_current_user\\" + kExplorer.path +
+               "]\n\"nofind\"=dword:1\n\"NoRun\"=\"1\"",
+       .error = "f.reg:5: \"nofind\" is already given on line 3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.error);
+    Platform platform;
+    platform.files[u"f.reg"] = "REGEDIT4\n" + c.body + "\n";
+    platform.p.registry.armed = true;
+    EXPECT_EQ(kBadInput, platform.Run({u"--import", u"f.reg"}));
+    EXPECT_EQ(Lines{c.error}, platform.err);
+    EXPECT_EQ(Lines{}, platform.out);
+    EXPECT_EQ(0, platform.p.registry.Writes());
+  }
+}
+
+// Export, import on a clean account, export again: the same bytes.
+TEST(Commands, ExportAndImportRoundTrip) {
+  Platform from, to;
+  from.p.Store(kExplorer, "NoFind", Dword(1));
+  from.p.Store(kUrls, "url1", Sz("http://a/"));
   ASSERT_EQ(kDone, from.Run({u"--export", u"a.reg"}));
   // On the same machine: the user-profile guard lets MustBeValidated through.
-  Store(to.p.registry, kLocalMachine, kLogon, "UserProfiles", Number(1));
+  to.p.Store(kLogon, "UserProfiles", Dword(1));
   to.files = from.files;
   EXPECT_EQ(kDone, to.Run({u"--import", u"a.reg"}));
-  EXPECT_EQ("Most settings take effect at the next logon.", to.out.back());
   ASSERT_EQ(kDone, to.Run({u"--export", u"b.reg"}));
   EXPECT_EQ(to.files[u"a.reg"], to.files[u"b.reg"]);
-  EXPECT_EQ(".", to.p.Values(kCurrentUser, kProgram, {"FirstTime"}));
+  EXPECT_EQ(kAbsent, to.p.At(kProgram, "FirstTime"));
+}
 
-  EXPECT_EQ(kDone, to.Run({u"--import", u"a.reg"}));
-  EXPECT_EQ(Lines{"Nothing changed."}, to.out);
-  to.p.registry.armed = true;
-  to.files[u"c.reg"] =
-      std::string("REGEDIT4\r\n[HKCU\\") + kExplorer + "]\r\n\"NoFind\"=dword:1\r\n";
-  const std::string change = std::string("HKEY_CURRENT_USER\\") + kExplorer + "\\NoFind: 0 -> 1";
-  EXPECT_EQ(kDone, to.Run({u"--dry-run", u"--import", u"c.reg"}));
-  EXPECT_EQ((Lines{"Dry run: nothing is written.", change}), to.out);
-  EXPECT_EQ(0, Writes(to.p.registry));
-  EXPECT_EQ(kDone, to.Run({u"--import", u"c.reg"}));
-  EXPECT_EQ((Lines{change, "Most settings take effect at the next logon."}), to.out);
+const std::string kNoFindChanged =
+    std::string("HKEY_CURRENT_USER\\") + kExplorer.path + "\\NoFind: 0 -> 1";
+
+TEST(Commands, ImportListsWhatChanged) {
+  Platform platform;
+  platform.files[u"c.reg"] = "REGEDIT4\r\n" + Header(kExplorer) + "\"NoFind\"=dword:1\r\n";
+  platform.Run({u"--import", u"c.reg"});
+  platform.p.Store(kExplorer, "NoFind", Dword(0));
+  EXPECT_EQ(kDone, platform.Run({u"--import", u"c.reg"}));
+  EXPECT_EQ((Lines{kNoFindChanged, "Most settings take effect at the next logon."}), platform.out);
+  EXPECT_EQ(kDone, platform.Run({u"--import", u"c.reg"}));
+  EXPECT_EQ(Lines{"Nothing changed."}, platform.out);
+}
+
+TEST(Commands, DryRunWritesNothing) {
+  Platform platform;
+  platform.files[u"c.reg"] = "REGEDIT4\r\n" + Header(kExplorer) + "\"NoFind\"=dword:1\r\n";
+  platform.Run({u"--import", u"c.reg"});
+  platform.p.Store(kExplorer, "NoFind", Dword(0));
+  platform.p.registry.armed = true;
+  EXPECT_EQ(kDone, platform.Run({u"--dry-run", u"--import", u"c.reg"}));
+  EXPECT_EQ((Lines{"Dry run: nothing is written.", kNoFindChanged}), platform.out);
+  EXPECT_EQ(0, platform.p.registry.Writes());
 }
 
 // The file stands in for the stored values at the load and Apply's rules decide what is written:
 // the Active Desktop override, the Documents group, the kept bitmap type, typed URLs as texts.
 TEST(Commands, ImportIsTheWindowsApply) {
-  using Stored = std::vector<std::tuple<RegHandle, const char*, const char*, const char*>>;
-  const std::string explorer = std::string("[HKCU\\") + kExplorer + "]\n";
-  const Stored thumbnails = {{kClassesRoot, ".bmp", "", "Paint.Picture"},
-                             {kClassesRoot, "Paint.Picture\\DefaultIcon", "", "%1"},
-                             {kCurrentUser, kProgram, "bmp", "PBrush"}};
-  const std::tuple<std::string, Stored, const char*> cases[] = {
-      {explorer + "\"NoActiveDesktop\"=dword:1\n\"NoSetActiveDesktop\"=dword:0",
-       {},
-       "#1 #0 . . . . ."},
-      {explorer +
-           "\"NoRecentDocsMenu\"=dword:1\n\"NoSMMyDocs\"=dword:0\n\"NoRecentDocsHistory\"=dword:1",
-       {},
-       "#0 #0 . . . . ."},
-      {"[HKCR\\.bmp]\n@=\"Paint.Picture\"\n[HKCR\\Paint.Picture\\DefaultIcon]\n@=\"%1\"",
-       {{kClassesRoot, ".bmp", "", "PBrush"}},
-       "#0 #0 Paint.Picture PBrush . . ."},
-      {"[HKCR\\.bmp]\n@=\"Other\"", thumbnails, "#0 #0 PBrush PBrush . . ."},
-      {std::string("[HKCU\\") + kUrls + "]\n\"url1\"=\"123\"\n\"URL2\"=\"b\"",
-       {{kCurrentUser, kUrls, "url1", "a"}, {kCurrentUser, kUrls, "url3", "c"}},
-       "#0 #0 . . 123 b c"},
+  const struct {
+    const char* label;
+    std::string file;  // after REGEDIT4
+    std::vector<std::pair<Key, std::pair<const char*, Raw>>> stored = {};
+    std::vector<std::pair<Key, std::pair<const char*, Stored>>> after;
+  } cases[] = {
+      {.label = "the feature off takes its Start menu item",
+       .file = Header(kExplorer) + "\"NoActiveDesktop\"=dword:1\n\"NoSetActiveDesktop\"=dword:0",
+       .after = {{kExplorer, {"NoSetActiveDesktop", Dword(1)}}}},
+      {.label = "the Documents group follows its children",
+       .file = Header(kExplorer) + "\"NoRecentDocsMenu\"=dword:1\n\"NoSMMyDocs\"=dword:0\n"
+                                   "\"NoRecentDocsHistory\"=dword:1",
+       .after = {{kExplorer, {"NoRecentDocsMenu", Dword(0)}}}},
+      {.label = "thumbnails on keep the type in force",
+       .file = Header(kBitmapType) + "@=\"Paint.Picture\"\n" + Header(kBitmapIcon) + "@=\"%1\"",
+       .stored = {{kBitmapType, {"", Sz("PBrush")}}},
+       .after = {{kBitmapType, {"", Sz("Paint.Picture")}}, {kProgram, {"bmp", Sz("PBrush")}}}},
+      {.label = "thumbnails off restore the kept type",
+       .file = Header(kBitmapType) + "@=\"Other\"",
+       .stored = {{kBitmapType, {"", Sz("Paint.Picture")}},
+                  {kBitmapIcon, {"", Sz("%1")}},
+                  {kProgram, {"bmp", Sz("PBrush")}}},
+       .after = {{kBitmapType, {"", Sz("PBrush")}}, {kProgram, {"bmp", Sz("PBrush")}}}},
+      {.label = "typed URLs, digits as text and names in any case",
+       .file = Header(kUrls) + "\"url1\"=\"123\"\n\"URL2\"=\"b\"",
+       .stored = {{kUrls, {"url1", Sz("a")}}, {kUrls, {"url3", Sz("c")}}},
+       .after = {{kUrls, {"url1", Sz("123")}},
+                 {kUrls, {"url2", Sz("b")}},
+                 {kUrls, {"url3", Sz("c")}}}},
   };
-  for (const auto& [file, stored, after] : cases) {
-    SCOPED_TRACE(after);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
     Platform platform;
-    Program& p = platform.p;
-    for (const auto& [root, path, name, text] : stored)
-      Store(p.registry, root, path, name, Text(text));
-    platform.files[u"f.reg"] = "REGEDIT4\n" + file + "\n";
+    for (const auto& [key, value] : c.stored) platform.p.Store(key, value.first, value.second);
+    platform.files[u"f.reg"] = "REGEDIT4\n" + c.file + "\n";
     EXPECT_EQ(kDone, platform.Run({u"--import", u"f.reg"}));
-    EXPECT_EQ(after, p.Values(kCurrentUser, kExplorer, {"NoSetActiveDesktop", "NoRecentDocsMenu"}) +
-                         " " + p.Values(kClassesRoot, ".bmp", {""}) + " " +
-                         p.Values(kCurrentUser, kProgram, {"bmp"}) + " " +
-                         p.Values(kCurrentUser, kUrls, {"url1", "url2", "url3"}));
+    for (const auto& [key, value] : c.after)
+      EXPECT_EQ(value.second, platform.p.At(key, value.first)) << value.first;
   }
-}
-
-// Reads see the overlay's own records first, then the values in front, then the registry behind.
-TEST(Overlay, ReadsSeeRecordsThenFrontThenBehind) {
-  MemoryRegistry memory;
-  for (const char* name : {"a", "b", "c"}) Store(memory, kCurrentUser, "K", name, Text("behind"));
-  OverlayRegistry overlay(memory, OverlayRegistry::Writes::kKept);
-  overlay.PutInFront(kCurrentUser, "k", "A", StoredValue{kRegSz, std::string("front\0", 6)});
-  overlay.PutInFront(kCurrentUser, "k", "B", StoredValue{kRegSz, std::string("front\0", 6)});
-  Module1 m(overlay);
-  m.SaveValue(kCurrentUser, "K", "b", std::string("mine"));
-  m.DeleteValue(kCurrentUser, "K", "c");
-  EXPECT_EQ("front mine", AsText(m.QueryValue(kCurrentUser, "K", "a")) + " " +
-                              AsText(m.QueryValue(kCurrentUser, "K", "b")) +
-                              AsText(m.QueryValue(kCurrentUser, "K", "c")));
 }
 
 // A standard user: the machine-wide rows are listed as refused, everything else is written.
 TEST(Commands, RefusedWritesAreListed) {
   Platform platform;
-  Program& p = platform.p;
-  p.registry.refused_root = kLocalMachine, p.registry.code = kAccessDenied;
-  platform.files[u"f.reg"] =
-      std::string("REGEDIT4\n[HKCU\\") + kUserInfo + "]\n\"DefName\"=\"Ann\"\n";
+  platform.p.registry.refused_root = kLocalMachine;
+  platform.p.registry.code = kAccessDenied;
+  platform.files[u"f.reg"] = "REGEDIT4\n" + Header(kUserInfo) + "\"DefName\"=\"Ann\"\n";
   EXPECT_EQ(kSomeRefused, platform.Run({u"--import", u"f.reg"}));
   EXPECT_EQ((Lines{"HKEY_LOCAL_MACHINE\\Network\\Logon\\MustBeValidated: not written (error 5)",
-                   std::string("HKEY_LOCAL_MACHINE\\") + kVersion +
+                   std::string("HKEY_LOCAL_MACHINE\\") + kVersion.path +
                        "\\RegisteredOwner: not written (error 5)"}),
             platform.err);
-  EXPECT_EQ(". Ann", p.Values(kLocalMachine, kVersion, {"RegisteredOwner"}) + " " +
-                         p.Values(kCurrentUser, kUserInfo, {"DefName"}));
+  EXPECT_EQ(kAbsent, platform.p.At(kVersion, "RegisteredOwner"));
+  EXPECT_EQ(Sz("Ann"), platform.p.At(kUserInfo, "DefName"));
   EXPECT_EQ("Most settings take effect at the next logon.", platform.out.back());
 }
 

@@ -14,34 +14,57 @@ Latin1Codec latin1;
 // Each refusal names the line at fault and what is wrong with it.
 TEST(RegFile, Refusals) {
   const std::string v5 = Utf16(std::string(kHeader) + kKey);
-  const std::tuple<std::string, int, const char*> cases[] = {
-      {v5 + "\"a\"", 3, "ends in the middle of a UTF-16"},
-      {v5 + std::string("\x3D\xD8\r\0\n\0", 6), 3, "lone UTF-16 surrogate"},
-      {v5 + std::string("\x00\xDC", 2), 3, "lone UTF-16 surrogate"},
-      {v5 + std::string("\"\0\0\0\"\0", 6), 3, "NUL"},
-      {std::string("REGEDIT4\n[HKCU]\n\"a\"=\"\0\"", 23), 3, "NUL"},
-      {Utf16(kHeader + std::string(10 << 20, ';')), 2, "longer than 32767"},
-      {Utf16(kHeader + (kKey + std::string(99997, '\n')) + "\"a\"=hex(2):41,00"), 100000, "hex:"},
-      {Utf16(std::string(kHeader) + kKey + "\"a\"=hex:01,\\\r\n  02\r\n"), 3, "hex: value"},
-      {Utf16(kHeader + std::string("[-HKEY_CURRENT_USER\\Software\\Quillmar]\r\n")), 2,
-       "key deletion"},
-      {Utf16("REGEDIT4\r\n"), 1, "does not start with \"Windows Registry"},
-      {"Windows Registry Editor Version 5.00\r\n", 1, "does not start with \"REGEDIT4\""},
-      {"\xEF\xBB\xBFREGEDIT4", 1, "UTF-8"},
-      {Utf16(kHeader + std::string("[HKEY_USERS\\x]")), 2, "unknown root"},
-      {v5 + Utf16("\"a\"=dword:123456789").substr(2), 3, "1 to 8 hexadecimal"},
-      {v5 + Utf16("\"a\\b\"=-").substr(2), 3, "backslash"},
-      {v5 + Utf16("\"a\"=\"b").substr(2), 3, "closing quote"},
-      {v5 + Utf16("\"a\"=\"b\" c").substr(2), 3, "after the closing quote"},
-      {Utf16(kHeader + std::string("@=\"\"")), 2, "before the first section"},
-      {v5 + std::string("\"\0\xAC\x20\"\0=\0-\0", 10), 3, "ANSI code page cannot hold"},
+  const struct {
+    std::string bytes;
+    int line;
+    const char* what;
+  } cases[] = {
+      {.bytes = v5 + "\"a\"", .line = 3, .what = "ends in the middle of a UTF-16"},
+      {.bytes = v5 + std::string("\x3D\xD8\r\0\n\0", 6),
+       .line = 3,
+       .what = "lone UTF-16 surrogate"},
+      {.bytes = v5 + std::string("\x00\xDC", 2), .line = 3, .what = "lone UTF-16 surrogate"},
+      {.bytes = v5 + std::string("\"\0\0\0\"\0", 6), .line = 3, .what = "NUL"},
+      {.bytes = std::string("REGEDIT4\n[HKCU]\n\"a\"=\"\0\"", 23), .line = 3, .what = "NUL"},
+      {.bytes = Utf16(kHeader + std::string(10 << 20, ';')),
+       .line = 2,
+       .what = "longer than 32767"},
+      {.bytes = Utf16(kHeader + (kKey + std::string(99997, '\n')) + "\"a\"=hex(2):41,00"),
+       .line = 100000,
+       .what = "hex:"},
+      {.bytes = Utf16(std::string(kHeader) + kKey + "\"a\"=hex:01,\\\r\n  02\r\n"),
+       .line = 3,
+       .what = "hex: value"},
+      {.bytes = Utf16(kHeader + std::string("[-HKEY_CURRENT_USER\\Software\\Quillmar]\r\n")),
+       .line = 2,
+       .what = "key deletion"},
+      {.bytes = Utf16("REGEDIT4\r\n"), .line = 1, .what = "does not start with \"Windows Registry"},
+      {.bytes = "Windows Registry Editor Version 5.00\r\n",
+       .line = 1,
+       .what = "does not start with \"REGEDIT4\""},
+      {.bytes = "\xEF\xBB\xBFREGEDIT4", .line = 1, .what = "UTF-8"},
+      {.bytes = Utf16(kHeader + std::string("[HKEY_USERS\\x]")), .line = 2, .what = "unknown root"},
+      {.bytes = v5 + Utf16("\"a\"=dword:123456789").substr(2),
+       .line = 3,
+       .what = "1 to 8 hexadecimal"},
+      {.bytes = v5 + Utf16("\"a\\b\"=-").substr(2), .line = 3, .what = "backslash"},
+      {.bytes = v5 + Utf16("\"a\"=\"b").substr(2), .line = 3, .what = "closing quote"},
+      {.bytes = v5 + Utf16("\"a\"=\"b\" c").substr(2),
+       .line = 3,
+       .what = "after the closing quote"},
+      {.bytes = Utf16(kHeader + std::string("@=\"\"")),
+       .line = 2,
+       .what = "before the first section"},
+      {.bytes = v5 + std::string("\"\0\xAC\x20\"\0=\0-\0", 10),
+       .line = 3,
+       .what = "ANSI code page cannot hold"},
   };
-  for (const auto& [bytes, line, what] : cases) {
-    const auto result = ParseRegFile(bytes, latin1);
+  for (const auto& c : cases) {
+    const auto result = ParseRegFile(c.bytes, latin1);
     const auto* error = std::get_if<RegFileError>(&result);
-    ASSERT_NE(nullptr, error) << what;
-    EXPECT_EQ(line, error->line) << what;
-    EXPECT_NE(std::string::npos, error->what.find(what)) << what << ": " << error->what;
+    ASSERT_NE(nullptr, error) << c.what;
+    EXPECT_EQ(c.line, error->line) << c.what;
+    EXPECT_NE(std::string::npos, error->what.find(c.what)) << c.what << ": " << error->what;
   }
 }
 

@@ -1,20 +1,21 @@
-// Run natively on the in-memory registry and under Wine on advapi32: both must pass the same.
+// Run natively on the in-memory registry and under Wine on advapi32, each also behind the
+// overlay that keeps its writes: every back end must pass the same.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
-#include <tuple>
 
 #include "registry/KeyHandle.h"
 #include "registry/Module1.h"
+#include "registry/OverlayRegistry.h"
 #ifdef _WIN32
 #include <windows.h>
 
 #include "registry/Win32Registry.h"
-using Backend = quillmar::Win32Registry;
+using Platform = quillmar::Win32Registry;
 #else
 #include "registry/MemoryRegistry.h"
-using Backend = quillmar::MemoryRegistry;
+using Platform = quillmar::MemoryRegistry;
 #endif
 
 namespace quillmar {
@@ -22,6 +23,18 @@ namespace {
 
 using namespace std::string_literals;
 
+struct PlatformOnly {
+  Platform platform;
+  RegistryBackend& reg = platform;
+};
+// The overlay as a dry run and the export use it, in front of the platform's registry.
+struct KeptOverlay {
+  Platform platform;
+  OverlayRegistry overlay{platform, OverlayRegistry::Writes::kKept};
+  RegistryBackend& reg = overlay;
+};
+
+template <typename Backend>
 class RegistryConformance : public testing::Test {
  protected:
   // Each test owns a throw-away key below the current user's root, gone before and after it.
@@ -32,100 +45,134 @@ class RegistryConformance : public testing::Test {
     RegDeleteTreeA(HKEY_CURRENT_USER, Path().c_str());
 #endif
   }
-  Backend reg_;
 
-  std::string Path(const std::string& sub = "") const {
+  static std::string Path(const std::string& sub = "") {
     const std::string root =
         "Software\\QuillmarTest\\"s + testing::UnitTest::GetInstance()->current_test_info()->name();
     return sub.empty() ? root : root + "\\" + sub;
   }
 
   void Seed(const std::string& name, std::uint32_t type, const std::string& bytes) {
-    KeyHandle key(reg_);
-    ASSERT_EQ(kSuccess, reg_.CreateKey(kCurrentUser, Path(), key.get()));
-    ASSERT_EQ(kSuccess, reg_.SetValue(key.get(), name, type,
-                                      reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                      static_cast<std::uint32_t>(bytes.size())));
+    KeyHandle key(reg);
+    ASSERT_EQ(kSuccess, reg.CreateKey(kCurrentUser, Path(), key.get()));
+    ASSERT_EQ(kSuccess, reg.SetValue(key.get(), name, type,
+                                     reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                     static_cast<std::uint32_t>(bytes.size())));
   }
 
-  Module1 m{reg_};
+  Backend backend;
+  RegistryBackend& reg = backend.reg;
+  Module1 m{reg};
 };
 
-TEST_F(RegistryConformance, QueryValueReadsEveryStoredForm) {
+using Backends = testing::Types<PlatformOnly, KeptOverlay>;
+TYPED_TEST_SUITE(RegistryConformance, Backends);
+
+TYPED_TEST(RegistryConformance, QueryValueReadsEveryStoredForm) {
   std::string high;
   for (int c = 0x80; c <= 0xFF; ++c) high += static_cast<char>(c);
-  struct Case {
+  const struct {
+    const char* label;
     std::uint32_t type;
     std::string stored;
-    RegValue expected;
-    const char *label, *sub = "", *name = "v";
+    RegValue reads_as;
+    const char* key = "";  // below the test's key, where the read looks
+    const char* name = "v";
     std::int32_t closed = kSuccess;  // the close's answer: 6 for the handle 0 of a missing key
-  };
-  const Case cases[] = {
-      {kRegSz, "First\0"s, "First"s, "text"},
-      {kRegSz, "ab\0cd\0"s, "ab"s, "text with an inner NUL"},
-      {kRegSz, "abc"s, "abc"s, "text without NUL"},
-      {kRegSz, ""s, ""s, "text of no bytes"},
-      {kRegSz, high + '\0', high, "text of high bytes"},
-      {kRegSz, std::string(1 << 20, 'x') + '\0', std::string(1 << 20, 'x'), "text of a mebibyte"},
-      {kRegDword, "\x30\0\0\x80"s, std::int32_t{-2147483600}, "number little-endian"},
-      {kRegDword, "\1\0"s, ""s, "number of two bytes"},
-      {kRegDword, "\1\0\0\0\0\0\0\0"s, ""s, "number of eight bytes"},
-      {kRegExpandSz, "%PATH%\0"s, ""s, "expandable text"},
-      {kRegSz, "x\0"s, ""s, "missing value", "", "absent"},
-      {kRegSz, "x\0"s, ""s, "missing key", "nokey", "v", kInvalidHandle},
+  } cases[] = {
+      {.label = "text", .type = kRegSz, .stored = "First\0"s, .reads_as = "First"s},
+      {.label = "text with an inner NUL", .type = kRegSz, .stored = "ab\0cd\0"s, .reads_as = "ab"s},
+      {.label = "text without NUL", .type = kRegSz, .stored = "abc"s, .reads_as = "abc"s},
+      {.label = "text of no bytes", .type = kRegSz, .stored = ""s, .reads_as = ""s},
+      {.label = "text of high bytes", .type = kRegSz, .stored = high + '\0', .reads_as = high},
+      {.label = "text of a mebibyte",
+       .type = kRegSz,
+       .stored = std::string(1 << 20, 'x') + '\0',
+       .reads_as = std::string(1 << 20, 'x')},
+      {.label = "number, least significant byte first",
+       .type = kRegDword,
+       .stored = "\x30\0\0\x80"s,
+       .reads_as = std::int32_t{-2147483600}},
+      {.label = "number of two bytes", .type = kRegDword, .stored = "\1\0"s, .reads_as = ""s},
+      {.label = "number of eight bytes",
+       .type = kRegDword,
+       .stored = "\1\0\0\0\0\0\0\0"s,
+       .reads_as = ""s},
+      {.label = "expandable text", .type = kRegExpandSz, .stored = "%PATH%\0"s, .reads_as = ""s},
+      {.label = "missing value",
+       .type = kRegSz,
+       .stored = "x\0"s,
+       .reads_as = ""s,
+       .name = "absent"},
+      {.label = "missing key",
+       .type = kRegSz,
+       .stored = "x\0"s,
+       .reads_as = ""s,
+       .key = "nokey",
+       .closed = kInvalidHandle},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
-    Seed("v", c.type, c.stored);
-    m.LastRegResult = -7;
-    EXPECT_EQ(c.expected, m.QueryValue(kCurrentUser, Path(c.sub), c.name));
-    EXPECT_EQ(c.closed, m.LastRegResult);
+    this->Seed("v", c.type, c.stored);
+    this->m.LastRegResult = -7;
+    EXPECT_EQ(c.reads_as, this->m.QueryValue(kCurrentUser, this->Path(c.key), c.name));
+    EXPECT_EQ(c.closed, this->m.LastRegResult);
   }
 }
 
-TEST_F(RegistryConformance, SaveValueStoresNumbersAndTexts) {
-  // The value, whether SaveAsText is set, and the type and bytes stored.
-  const std::tuple<RegValue, bool, std::uint32_t, std::string> cases[] = {
-      {std::int32_t{-5}, false, kRegDword, "\xFB\xFF\xFF\xFF"s},
-      {""s, false, kRegSz, "\0"s},
-      {" 32 "s, true, kRegSz, "32\0"s},
-      {std::int32_t{48}, true, kRegSz, "48\0"s},
+TYPED_TEST(RegistryConformance, SaveValueStoresNumbersAndTexts) {
+  const struct {
+    RegValue value;
+    bool save_as_text;
+    std::uint32_t type;
+    std::string stored;
+  } cases[] = {
+      {.value = std::int32_t{-5},
+       .save_as_text = false,
+       .type = kRegDword,
+       .stored = "\xFB\xFF\xFF\xFF"s},
+      {.value = ""s, .save_as_text = false, .type = kRegSz, .stored = "\0"s},
+      {.value = " 32 "s, .save_as_text = true, .type = kRegSz, .stored = "32\0"s},
+      {.value = std::int32_t{48}, .save_as_text = true, .type = kRegSz, .stored = "48\0"s},
   };
-  for (const auto& [value, as_text, type, stored] : cases) {
-    SCOPED_TRACE(stored);
-    Seed("v", kRegBinary, "\1\2\3"s);  // replaced whatever its type
-    m.SaveAsText = as_text;
-    EXPECT_TRUE(m.SaveValue(kCurrentUser, Path(), "v", value));
-    EXPECT_FALSE(m.SaveAsText);
-    KeyHandle key(reg_);
-    std::uint32_t got = 0xDEAD, size = 64;  // poisoned, so an untouched field shows
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    this->Seed("v", kRegBinary, "\1\2\3"s);  // replaced whatever its type
+    this->m.SaveAsText = c.save_as_text;
+    EXPECT_TRUE(this->m.SaveValue(kCurrentUser, this->Path(), "v", c.value));
+    EXPECT_FALSE(this->m.SaveAsText);
+    KeyHandle key(this->reg);
+    std::uint32_t type = 0xDEAD;  // poisoned, so an untouched field shows
+    std::uint32_t size = 64;
     std::string bytes(size, '\xCC');
-    ASSERT_EQ(kSuccess, reg_.OpenKey(kCurrentUser, Path(), key.get()));
-    ASSERT_EQ(kSuccess, reg_.QueryValue(key.get(), "v", &got,
-                                        reinterpret_cast<std::uint8_t*>(bytes.data()), &size));
-    EXPECT_EQ(std::pair(type, stored), std::pair(got, bytes.substr(0, size)));
+    ASSERT_EQ(kSuccess, this->reg.OpenKey(kCurrentUser, this->Path(), key.get()));
+    ASSERT_EQ(kSuccess, this->reg.QueryValue(key.get(), "v", &type,
+                                             reinterpret_cast<std::uint8_t*>(bytes.data()), &size));
+    EXPECT_EQ(c.type, type);
+    EXPECT_EQ(c.stored, bytes.substr(0, size));
   }
 }
 
-TEST_F(RegistryConformance, KeysAreCreatedOnlyBySavingAndNamesIgnoreCase) {
-  m.DeleteValue(kCurrentUser, Path(), "v");
-  EXPECT_FALSE(m.KeyExists(kCurrentUser, Path()));
-  EXPECT_EQ(kInvalidHandle, m.LastRegResult);
-  m.SaveValue(kCurrentUser, Path("Sub\\Key"), "Mixed", "a"s);
-  m.SaveValue(kCurrentUser, Path("sub\\KEY"), "", "default"s);
-  m.SaveValue(kCurrentUser, Path("SUB\\key"), "other", "7"s);
-  EXPECT_TRUE(m.KeyExists(kCurrentUser, Path("Sub")));
-  EXPECT_EQ(RegValue("a"s), m.QueryValue(kCurrentUser, Path("SUB\\KEY"), "MIXED"));
-  EXPECT_EQ(RegValue("default"s), m.QueryValue(kCurrentUser, Path("Sub\\Key"), ""));
+TYPED_TEST(RegistryConformance, KeysAreCreatedOnlyBySavingAndNamesIgnoreCase) {
+  Module1& helpers = this->m;
+  const auto path = [this](const std::string& sub) { return this->Path(sub); };
+  helpers.DeleteValue(kCurrentUser, path(""), "v");
+  EXPECT_FALSE(helpers.KeyExists(kCurrentUser, path("")));
+  EXPECT_EQ(kInvalidHandle, helpers.LastRegResult);
+  helpers.SaveValue(kCurrentUser, path("Sub\\Key"), "Mixed", "a"s);
+  helpers.SaveValue(kCurrentUser, path("sub\\KEY"), "", "default"s);
+  helpers.SaveValue(kCurrentUser, path("SUB\\key"), "other", "7"s);
+  EXPECT_TRUE(helpers.KeyExists(kCurrentUser, path("Sub")));
+  EXPECT_EQ(RegValue("a"s), helpers.QueryValue(kCurrentUser, path("SUB\\KEY"), "MIXED"));
+  EXPECT_EQ(RegValue("default"s), helpers.QueryValue(kCurrentUser, path("Sub\\Key"), ""));
 
-  m.DeleteValue(kCurrentUser, Path("Sub\\Key"), "absent");
-  EXPECT_EQ(kSuccess, m.LastRegResult);  // the close overwrites the failed delete's code
-  m.DeleteValue(kCurrentUser, Path("sub\\key"), "mixed");
+  helpers.DeleteValue(kCurrentUser, path("Sub\\Key"), "absent");
+  EXPECT_EQ(kSuccess, helpers.LastRegResult);  // the close overwrites the failed delete's code
+  helpers.DeleteValue(kCurrentUser, path("sub\\key"), "mixed");
   ReadOutcome outcome = ReadOutcome::kValue;
-  m.QueryValue(kCurrentUser, Path("Sub\\Key"), "Mixed", &outcome);
+  helpers.QueryValue(kCurrentUser, path("Sub\\Key"), "Mixed", &outcome);
   EXPECT_EQ(ReadOutcome::kMissing, outcome);
-  EXPECT_EQ(RegValue(std::int32_t{7}), m.QueryValue(kCurrentUser, Path("Sub\\Key"), "Other"));
+  EXPECT_EQ(RegValue(std::int32_t{7}), helpers.QueryValue(kCurrentUser, path("Sub\\Key"), "Other"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <set>
 
 #include "logoff/Form5.h"
 #include "tests/support/HeadlessHost.h"
@@ -8,53 +9,146 @@
 namespace quillmar::test {
 namespace {
 
-// Values that one handler reads or writes together fail together.
+// Values that one setting reads or writes together fail together.
 std::string GroupOf(const std::string& name) {
-  static const std::string groups =
-      "|NoRecentDocsMenu|NoSMMyDocs|NoRecentDocsHistory|ClearRecentDocsOnExit|;|NoSetActiveDesktop"
-      "|NoActiveDesktop|;|MustBeValidated|UserProfiles|;||bmp|;|DefName|RegisteredOwner|;"
-      "|DefCompany|RegisteredOrganization|";
-  const auto at = groups.find("|" + name + "|");
-  if (name.rfind("url", 0) == 0) return "url";
-  return at == std::string::npos ? name : std::to_string(groups.rfind(';', at));
-}
-
-// The addresses as the next load reads them, up to the first gap.
-std::string History(Program& s) {
-  const std::string all =
-      " " + s.Values(kCurrentUser, kUrls, {"url1", "url2", "url3", "url4", "url5", "url6"});
-  return all.substr(0, (all + " .").find(" ."));
+  static const std::vector<std::set<std::string>> groups = {
+      {"NoRecentDocsMenu", "NoSMMyDocs", "NoRecentDocsHistory", "ClearRecentDocsOnExit"},
+      {"NoSetActiveDesktop", "NoActiveDesktop"},
+      {"MustBeValidated", "UserProfiles"},
+      {"", "bmp"},
+      {"DefName", "RegisteredOwner"},
+      {"DefCompany", "RegisteredOrganization"}};
+  if (name.starts_with("url")) return "url";
+  for (const auto& group : groups)
+    if (group.count(name)) return *group.rbegin();
+  return name;
 }
 
 struct Flow {
-  const char *label, *first_time, *log_off, *type, *saved;  // the bitmap type in force and in bmp
-  std::function<void(Program&)> run;  // arms the registry around the steps under test
-  char deleted = 0;                   // the address the user deletes
-  bool tidied = false;                // the next Apply puts the history right after a refusal
+  const char* label;
+  const char* first_time;
+  const char* log_off;
+  const char* type;                    // the bitmap type in force
+  const char* saved;                   // and the one kept in bmp
+  std::function<void(Platform&)> run;  // arms the registry around the steps under test
+  char deleted = 0;                    // the address the user deletes
+  bool tidied = false;                 // the next Apply puts the history right after a refusal
 };
 
+// Every catalogue location holds a value, so every key exists; the typed URLs are a to f.
+void Seed(Program& p, const Flow& flow) {
+  const std::map<std::string, std::string> texts = {{"", flow.type},
+                                                    {"bmp", flow.saved},
+                                                    {"LogOffBox", flow.log_off},
+                                                    {"FirstTime", flow.first_time}};
+  for (const Row& row : kCatalogue) {
+    for (std::int32_t n = 1; n <= (row.numbered ? 6 : 1); ++n) {
+      const std::string name = ValueName(row, n);
+      const Key key{KeyOf(row.key).root, KeyOf(row.key).path.data()};
+      const bool one = name == "MustBeValidated" || name == "UserProfiles" || name.size() % 2;
+      if (row.numbered)
+        p.Store(key, name, Sz(std::string(1, static_cast<char>('a' + n - 1))));
+      else if (texts.count(name))
+        p.Store(key, name, Sz(texts.at(name)));
+      else
+        p.Store(key, name, row.storage == Storage::kNumber ? Dword(one) : Sz(name + "?"));
+    }
+  }
+}
+
+// Every location by "path\name".
+std::map<std::string, Stored> Snapshot(Program& p) {
+  std::map<std::string, Stored> out;
+  for (const Row& row : kCatalogue)
+    for (std::int32_t n = 1; n <= (row.numbered ? 6 : 1); ++n) {
+      const std::string name = ValueName(row, n);
+      const Key key{KeyOf(row.key).root, KeyOf(row.key).path.data()};
+      out[std::string(key.path) + "\\" + name] = p.At(key, name);
+    }
+  return out;
+}
+
+// The addresses as the next load reads them, up to the first gap.
+std::string History(Program& p) {
+  std::string letters;
+  for (int n = 1; n <= 6; ++n) {
+    const Stored url = p.At(kUrls, "url" + std::to_string(n));
+    if (!url) break;
+    letters += url->bytes.substr(0, url->bytes.find('\0'));
+  }
+  return letters;
+}
+
+// The import's file: thumbnails on, Find hidden, a name, and the history without its "b".
+const std::string kFile =
+    "REGEDIT4\n[HKEY_CLASSES_ROOT\\.bmp]\n@=\"Paint.Picture\"\n"
+    "[HKEY_CLASSES_ROOT\\Paint.Picture\\DefaultIcon]\n@=\"%1\"\n"
+    "[HKEY_CURRENT_USER\\" +
+    std::string(kExplorer.path) + "]\n\"NoFind\"=dword:1\n" + "[HKEY_CURRENT_USER\\" +
+    kUserInfo.path + "]\n\"DefName\"=\"Bob\"\n" + "[HKEY_CURRENT_USER\\" + kUrls.path +
+    "]\n\"url1\"=\"a\"\n\"url2\"=\"c\"\n\"url3\"=\"d\"\n\"url4\"=\"e\"\n"
+    "\"url5\"=\"f\"\n\"url6\"=-\n";
+
 const Flow kFlows[] = {
-    {"first start, Yes, a deletion, then Apply", "", "NoPromptNoLogOff", "PBrush", "",
-     [](Program& s) {
-       s.Armed([&] { s.Open(); });
-       s.tweak->List1.SetListIndex(1), s.tweak->Command2.Click(), s.tweak->BtnApply.Click();
-     },
-     'b'},
-    {"a stale saved type, Apply", "First", "NoPromptNoLogOff", "Other.Image", "PBrush",
-     [](Program& s) { s.Open(), s.Armed([&] { s.tweak->BtnApply.Click(); }); }},
-    {"Apply with changes, its prompt answered Log off now", "First", "Prompt", "PBrush", "",
-     [](Program& s) {
-       s.Open();
-       s.tweak->List1.SetListIndex(1), s.tweak->Command2.Click();
-       s.tweak->ChckThumbnails.SetValue(1), s.tweak->ChckFind.Click();
-       s.tweak->ChckADFeature.SetValue(1), s.tweak->TxtName.SetText("Bob");
-       s.host.answer_modal = [](ui::Window& w) {
-         dynamic_cast<Form5&>(w).OptDontPromptAndLogOff.Select();
-         dynamic_cast<Form5&>(w).cmdLogoff.Click();
-       };
-       s.Armed([&] { s.tweak->BtnApply.Click(); });
-     },
-     'b', true},
+    {.label = "first start, Yes, a deletion, then Apply",
+     .first_time = "",
+     .log_off = "NoPromptNoLogOff",
+     .type = "PBrush",
+     .saved = "",
+     .run =
+         [](Platform& platform) {
+           Program& s = platform.p;
+           s.Armed([&] { s.Open(); });
+           s.tweak->List1.SetListIndex(1);
+           s.tweak->Command2.Click();
+           s.tweak->BtnApply.Click();
+         },
+     .deleted = 'b'},
+    {.label = "a stale saved type, Apply",
+     .first_time = "First",
+     .log_off = "NoPromptNoLogOff",
+     .type = "Other.Image",
+     .saved = "PBrush",
+     .run =
+         [](Platform& platform) {
+           Program& s = platform.p;
+           s.Open();
+           s.Armed([&] { s.tweak->BtnApply.Click(); });
+         }},
+    {.label = "Apply with changes, its prompt answered Log off now",
+     .first_time = "First",
+     .log_off = "Prompt",
+     .type = "PBrush",
+     .saved = "",
+     .run =
+         [](Platform& platform) {
+           Program& s = platform.p;
+           s.Open();
+           s.tweak->List1.SetListIndex(1);
+           s.tweak->Command2.Click();
+           s.tweak->ChckThumbnails.SetValue(kChecked);
+           s.tweak->ChckFind.Click();
+           s.tweak->ChckADFeature.SetValue(kChecked);
+           s.tweak->TxtName.SetText("Bob");
+           s.host.answer_modal = [](ui::Window& w) {
+             dynamic_cast<Form5&>(w).OptDontPromptAndLogOff.Select();
+             dynamic_cast<Form5&>(w).cmdLogoff.Click();
+           };
+           s.Armed([&] { s.tweak->BtnApply.Click(); });
+         },
+     .deleted = 'b',
+     .tidied = true},
+    {.label = "an import with thumbnails, a name and a deletion",
+     .first_time = "First",
+     .log_off = "Prompt",
+     .type = "PBrush",
+     .saved = "",
+     .run =
+         [](Platform& platform) {
+           platform.files[u"f.reg"] = kFile;
+           platform.p.Armed([&] { platform.Run({u"--import", u"f.reg"}); });
+         },
+     .deleted = 'b'},
 };
 
 TEST(FaultSweep, NothingLostUnderAnyRefusal) {
@@ -65,24 +159,34 @@ TEST(FaultSweep, NothingLostUnderAnyRefusal) {
     if (gone && !read_as_none) ADD_FAILURE() << what << " lost";
   };
   for (const Flow& flow : kFlows) {
-    Program clean(flow.first_time, flow.log_off, flow.type, flow.saved);
+    Platform clean;
+    Seed(clean.p, flow);
     flow.run(clean);
-    const auto want = clean.Snapshot();
+    const auto want = Snapshot(clean.p);
+    std::set<FaultyRegistry::Call> writes;  // what the flow writes when nothing is refused
+    for (const auto& call : clean.p.registry.calls)
+      if (call.op == FaultyRegistry::kWrite || call.op == FaultyRegistry::kDelete)
+        writes.insert(call);
     // The call each call serves: itself, or for an open or a close the next one that names a value.
-    auto served = clean.registry.calls;
+    auto served = clean.p.registry.calls;
     for (std::size_t i = served.size() - 1; i-- > 0;)
-      if (served[i].op == 'O' || served[i].op == 'C') served[i] = served[i + 1];
-    for (std::int32_t code : {kFileNotFound, kAccessDenied, kInvalidHandle})
-      for (bool from_on : {false, true})
+      if (served[i].op == FaultyRegistry::kOpen || served[i].op == FaultyRegistry::kClose)
+        served[i] = served[i + 1];
+    for (const std::int32_t code : {kFileNotFound, kAccessDenied, kInvalidHandle})
+      for (const bool from_on : {false, true})
         for (std::size_t n = 1; n <= served.size(); ++n) {
-          SCOPED_TRACE(std::string(flow.label) + ": call " + std::to_string(n) + " (" +
-                       served[n - 1].name + ") refused with " + std::to_string(code) +
-                       (from_on ? " and on" : ""));
+          SCOPED_TRACE(testing::Message()
+                       << flow.label << ": call " << n << " (" << served[n - 1].name
+                       << ") refused with " << code << (from_on ? " and on" : ""));
           ++runs;
-          Program s(flow.first_time, flow.log_off, flow.type, flow.saved);
-          s.registry.refuse_at = n, s.registry.from_on = from_on, s.registry.code = code;
+          Platform platform;
+          Program& s = platform.p;
+          Seed(s, flow);
+          s.registry.refuse_at = n;
+          s.registry.from_on = from_on;
+          s.registry.code = code;
           try {
-            flow.run(s);
+            flow.run(platform);
           } catch (...) {
             lost(true, false, crashes, "an exception; everything");
             continue;
@@ -92,24 +196,32 @@ TEST(FaultSweep, NothingLostUnderAnyRefusal) {
           bool url_read = false;  // refused with "not found", a read cannot tell a value from none
           for (std::size_t i = n - 1; i < (from_on ? served.size() : n); ++i) {
             exempt.insert(GroupOf(served[i].name));
-            url_read |=
-                code == kFileNotFound && served[i].op == 'R' && GroupOf(served[i].name) == "url";
+            url_read |= code == kFileNotFound && served[i].op == FaultyRegistry::kRead &&
+                        GroupOf(served[i].name) == "url";
           }
-          for (const auto& [where, value] : s.Snapshot())
+          for (const auto& call : s.registry.calls) {
+            const bool wrote =
+                call.op == FaultyRegistry::kWrite || call.op == FaultyRegistry::kDelete;
+            // A refusal changes only what its own setting writes.
+            EXPECT_TRUE(!wrote || call.refused || writes.count(call) ||
+                        exempt.count(GroupOf(call.name)))
+                << call.name << " written as it never is without a refusal";
+          }
+          for (const auto& [where, value] : Snapshot(s))
             lost(exempt.count(GroupOf(where.substr(where.rfind('\\') + 1))) == 0 &&
                      want.at(where) != value,
-                 false, rows, where + " = " + want.at(where));
+                 false, rows, where);
           const std::string history = History(s);
           lost(std::string("abcdef").find_first_not_of(history + flow.deleted) != std::string::npos,
-               url_read, addresses, "addresses after" + history);
-          lost(s.Values(kClassesRoot, ".bmp", {""}) != flow.type &&
-                   s.Values(kCurrentUser, kProgram, {"bmp"}) != flow.type,
+               url_read, addresses, "addresses after " + history);
+          lost(s.At(kBitmapType, "") != Sz(flow.type) && s.At(kProgram, "bmp") != Sz(flow.type),
                code == kFileNotFound && !from_on && served[n - 1].name.empty(), types,
                "the bitmap type");
           // The next Apply tidies up after a refused typed-URL call; a delete "not found" is done.
           if (flow.tidied && code != kFileNotFound) {
+            s.registry.armed = false;
             s.tweak->BtnApply.Click();
-            EXPECT_EQ(History(clean), History(s)) << "after the next Apply";
+            EXPECT_EQ(History(clean.p), History(s)) << "after the next Apply";
           }
         }
   }
@@ -119,43 +231,50 @@ TEST(FaultSweep, NothingLostUnderAnyRefusal) {
       runs, crashes, rows, addresses, types, read_as_missing);
 }
 
-// Bad stored forms with the text each reads as (the registry suite and the fuzz seeds hold more).
-const std::pair<Raw, std::string> kBad[] = {
-    {{kRegSz, ""}, ""},
-    {{kRegSz, "abc"}, "abc"},
-    {{kRegSz, std::string(1 << 20, 'x')}, std::string(1 << 20, 'x')},
-    {{kRegDword, std::string("\1\0", 2)}, ""},
-    {{kRegMultiSz, std::string("1\0b\0\0", 5)}, ""},
-    {{kRegExpandSz, std::string("PBrush\0", 7)}, ""},
-};
-
-// Each value read (url2 for the URLs) in each bad form, load, untouched Apply (thumbnails on too
-// for the type): the rest ends as with what it reads as; an unreadable type is left alone.
+// Each value the load reads (url2 for the URLs), stored in each bad form, then an untouched
+// Apply (thumbnails on too for the type): everything else ends as with what the form reads as,
+// and an unreadable type is left alone. The registry suite and the fuzz seeds hold more forms.
 TEST(BadData, BehavesAsWhatItReadsAs) {
+  const struct {
+    Raw stored;
+    std::string reads_as;
+  } forms[] = {
+      {.stored = {kRegSz, ""}, .reads_as = ""},
+      {.stored = {kRegSz, "abc"}, .reads_as = "abc"},
+      {.stored = {kRegSz, std::string(1 << 20, 'x')}, .reads_as = std::string(1 << 20, 'x')},
+      {.stored = {kRegDword, std::string("\1\0", 2)}, .reads_as = ""},
+      {.stored = {kRegMultiSz, std::string("1\0b\0\0", 5)}, .reads_as = ""},
+      {.stored = {kRegExpandSz, std::string("PBrush\0", 7)}, .reads_as = ""},
+  };
   std::set<std::string> done;
-  Program::ForEachLocation([&](const Row& row, const std::string& name) {
-    const std::string where = std::string(KeyOf(row.key).path) + "\\" + name;
-    if ((row.value == "url" && name != "url2") || name == "ClearRecentDocsOnExit" ||
-        name.rfind("Registered", 0) == 0 || !done.insert(where).second)
-      return;
+  for (const Row& row : kCatalogue) {
+    const std::string name = ValueName(row, 2);
+    const Key key{KeyOf(row.key).root, KeyOf(row.key).path.data()};
+    const std::string where = std::string(key.path) + "\\" + name;
+    if (name == "ClearRecentDocsOnExit" || name.starts_with("Registered") ||
+        !done.insert(where).second)
+      continue;
     const auto load_and_apply = [&](const Raw& value, bool thumbnails) {
-      Program p("First", "NoPromptNoLogOff", "PBrush", "");
-      Store(p.memory, KeyOf(row.key).root, std::string(KeyOf(row.key).path), name, value);
+      Program p;
+      p.Store(kProgram, "FirstTime", Sz("First"));
+      p.Store(kProgram, "LogOffBox", Sz("NoPromptNoLogOff"));
+      p.Store(kBitmapType, "", Sz("PBrush"));
+      p.Store(key, name, value);
       p.Open();
-      if (thumbnails) p.tweak->ChckThumbnails.SetValue(1);
+      if (thumbnails) p.tweak->ChckThumbnails.SetValue(kChecked);
       p.tweak->BtnApply.Click();
-      auto out = p.Snapshot();
+      auto out = Snapshot(p);
       out.erase(where);
       return out;
     };
     for (int thumbnails = 0; thumbnails <= (where == ".bmp\\"); ++thumbnails)
-      for (const auto& [raw, reads_as] : kBad) {
-        SCOPED_TRACE(where + ": type " + std::to_string(raw.type) + ", bytes " +
-                     std::to_string(raw.bytes.size()) + (thumbnails ? ", thumbnails" : ""));
-        EXPECT_EQ(load_and_apply(Text(reads_as), thumbnails && raw.type == kRegSz),
-                  load_and_apply(raw, thumbnails));
+      for (const auto& form : forms) {
+        SCOPED_TRACE(testing::Message() << where << ": " << testing::PrintToString(form.stored)
+                                        << (thumbnails ? ", thumbnails" : ""));
+        EXPECT_EQ(load_and_apply(Sz(form.reads_as), thumbnails && form.stored.type == kRegSz),
+                  load_and_apply(form.stored, thumbnails));
       }
-  });
+  }
 }
 
 }  // namespace

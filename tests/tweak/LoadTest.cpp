@@ -1,89 +1,167 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <tuple>
-
 #include "tests/support/HeadlessHost.h"
 
 namespace quillmar::test {
 namespace {
 
-// The states of the controls named, one word each: a box's state, a text, a slider's value.
-std::string States(const Form4& form, const std::string& names) {
-  std::string out;
-  std::istringstream in(names);
-  for (std::string name; in >> name;) {
-    const ui::Control* c = form.Find(name);
-    const auto* box = dynamic_cast<const ui::CheckBox*>(c);
-    const auto* text = dynamic_cast<const ui::TextBox*>(c);
-    const auto* slider = dynamic_cast<const ui::Slider*>(c);
-    out += " " + (box    ? std::to_string(box->value())
-                  : text ? text->text()
-                         : std::to_string(slider->value()));
-  }
-  return out.substr(1);
-}
+const std::string kUserProfileMessage =
+    "MsgBox: At least one user profile must be created (in Control panel --> User profiles page)!";
 
-// ChckDocuments, ChckMyDocuments, ChckRecentDocuments after the load.
+// ChckDocuments, ChckMyDocuments and ChckRecentDocuments: 0 unchecked, 1 checked, 2 grey.
+struct Documents {
+  int documents, my_documents, recent_documents;
+  bool operator==(const Documents&) const = default;
+};
+
+// The group's end states come from its rules running as the load sets each box.
 TEST(Load, DocumentsGroupEndStates) {
-  // NoRecentDocsMenu, NoSMMyDocs, NoRecentDocsHistory (1 or else); then the NT and the 9x states.
-  const char* cases[] = {"000 1 1 1 1 1 1", "001 1 1 0 1 1 0", "010 1 0 1 1 0 1",
-                         "011 0 0 0 1 0 0", "100 1 1 1 1 2 1", "101 1 1 0 0 1 0",
-                         "110 1 0 1 1 2 1", "111 0 0 0 0 0 0"};
-  const char* names[] = {"NoRecentDocsMenu", "NoSMMyDocs", "NoRecentDocsHistory"};
-  for (const char* c : cases) {
-    for (int platform : {2, 1, 3}) {
-      SCOPED_TRACE(std::string(c) + " on " + std::to_string(platform));
+  // NoRecentDocsMenu, NoSMMyDocs and NoRecentDocsHistory as stored.
+  const struct {
+    int menu, my_docs, history;
+    Documents nt, win9x;
+  } cases[] = {
+      {.menu = 0, .my_docs = 0, .history = 0, .nt = {1, 1, 1}, .win9x = {1, 1, 1}},
+      {.menu = 0, .my_docs = 0, .history = 1, .nt = {1, 1, 0}, .win9x = {1, 1, 0}},
+      {.menu = 0, .my_docs = 1, .history = 0, .nt = {1, 0, 1}, .win9x = {1, 0, 1}},
+      {.menu = 0, .my_docs = 1, .history = 1, .nt = {0, 0, 0}, .win9x = {1, 0, 0}},
+      {.menu = 1, .my_docs = 0, .history = 0, .nt = {1, 1, 1}, .win9x = {1, 2, 1}},
+      {.menu = 1, .my_docs = 0, .history = 1, .nt = {1, 1, 0}, .win9x = {0, 1, 0}},
+      {.menu = 1, .my_docs = 1, .history = 0, .nt = {1, 0, 1}, .win9x = {1, 2, 1}},
+      {.menu = 1, .my_docs = 1, .history = 1, .nt = {0, 0, 0}, .win9x = {0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    for (const int platform : {kNt, k9x}) {
+      SCOPED_TRACE(testing::Message() << c.menu << c.my_docs << c.history << " on " << platform);
       Program p;
-      // A value other than 1 is the number 0 for the middle one, and missing for the others.
-      for (int i = 0; i < 3; ++i)
-        if (c[i] == '1' || i == 1)
-          Store(p.registry, kCurrentUser, kExplorer, names[i], Number(c[i] - '0'));
+      p.Store(kExplorer, "NoRecentDocsMenu", Dword(c.menu));
+      p.Store(kExplorer, "NoSMMyDocs", Dword(c.my_docs));
+      p.Store(kExplorer, "NoRecentDocsHistory", Dword(c.history));
       const Form4& f = p.Load(platform);
-      EXPECT_EQ(std::string(c).substr(platform == 2 ? 4 : 10, 5),
-                States(f, "ChckDocuments ChckMyDocuments ChckRecentDocuments"));
-      EXPECT_EQ(platform == 2 ? 2 : 0, f.ChckHelp.enabled() + f.ChckMyDocuments.enabled());
+      const Documents loaded{f.ChckDocuments.value(), f.ChckMyDocuments.value(),
+                             f.ChckRecentDocuments.value()};
+      EXPECT_EQ(platform == kNt ? c.nt : c.win9x, loaded);
     }
   }
 }
 
-// The defaults (a log-off choice in the wrong case), end states that come only from the order of
-// the steps, and the icon size setting the slider; the load writes nothing.
-TEST(Load, Consequences) {
-  // The key (under HKCU but for the logon key), the names holding the value, controls, states.
-  const std::tuple<const char*, const char*, Raw, const char*, const char*> cases[] = {
-      {kProgram, "LogOffBox", Text("noPromptNoLogOff"),
-       "ChckFavorites ChckHelp ChckSettings ChckHide Txtpix Slider1 TxtName TxtCompany",
-       "1 1 1 0 32 32  "},
-      {kExplorer, "NoSetFolders NoSetTaskbar NoFolderOptions NoSetActiveDesktop NoWindowsUpdate",
-       Number(1), "ChckSettings", "0"},
-      {kExplorer, "NoActiveDesktop", Number(1), "ChckActiveDesktop ChckADFeature", "1 1"},
-      {kExplorer, "ClearRecentDocsOnExit", Number(1), "ChckRecentDocuments", "1"},
-      {kExplorer, "NoFind", Number(257), "ChckFind", "1"},
-      {kExplorer, "NoFind", Text("yes"), "ChckFind", "1"},
-      {kSystem, "DisableRegistryTools", Text(" 1 "), "ChckDisableRegistry", "1"},
-      {kLogon, "MustBeValidated", Number(1), "ChckDisableCancelButton", "0"},
-      {kMetrics, "Shell_Icon_Size", Text("101"), "Txtpix Slider1", "101 0"},
-      {kMetrics, "Shell_Icon_Size", Text("47.6"), "Txtpix Slider1", "48 48"},
-      {kMetrics, "Shell_Icon_Size", Text("2.5"), "Txtpix Slider1", "2 2"},
-      {kMetrics, "Shell_Icon_Size", Text("4.5.6"), "Txtpix Slider1", "4.5.6 0"},
-  };
-  for (const auto& [path, names, value, controls, states] : cases) {
-    SCOPED_TRACE(std::string(controls) + " " + states);
+// Every platform but NT is a 9x one.
+TEST(Load, HelpAndMyDocumentsAreDisabledOn9x) {
+  for (const int platform : {kNt, k9x, 0, 3}) {
     Program p;
-    std::istringstream words(names);
-    for (std::string name; words >> name;) {
-      std::replace(name.begin(), name.end(), '_', ' ');
-      Store(p.registry, path == kLogon ? kLocalMachine : kCurrentUser, path, name, value);
-    }
-    p.Armed([&] { p.Load(); });
-    EXPECT_EQ(states, States(*p.tweak, controls));
-    EXPECT_TRUE(p.tweak->OptPrompt1.value());
-    for (const auto& call : p.registry.calls) EXPECT_TRUE(call.op != 'W' && call.op != 'D');
-    // The only message the load may show is the user-profile message, when its box is checked.
-    EXPECT_EQ(path == kLogon ? 1 : 0, p.host.Count("MsgBox: At least one user profile must be"));
-    EXPECT_EQ(p.host.Count("MsgBox: At least one user profile must be"), p.host.Count("MsgBox"));
+    const Form4& f = p.Load(platform);
+    EXPECT_EQ(platform == kNt, f.ChckHelp.enabled()) << platform;
+    EXPECT_EQ(platform == kNt, f.ChckMyDocuments.enabled()) << platform;
   }
+}
+
+TEST(Load, NothingStoredShowsTheDefaults) {
+  Program p;
+  const Form4& f = p.Load();
+  for (const ui::CheckBox* shown : {&f.ChckFavorites, &f.ChckHelp, &f.ChckSettings})
+    EXPECT_EQ(kChecked, shown->value()) << shown->name();
+  for (const ui::CheckBox* off : {&f.ChckHide, &f.ChckThumbnails, &f.ChckDenyPasswords})
+    EXPECT_EQ(kUnchecked, off->value()) << off->name();
+  EXPECT_EQ("32", f.Txtpix.text());
+  EXPECT_EQ(32, f.Slider1.value());
+  EXPECT_EQ("", f.TxtName.text());
+  EXPECT_EQ(0, f.List1.ListCount());
+  EXPECT_TRUE(f.OptPrompt1.value());
+  EXPECT_EQ(std::vector<std::string>{}, p.host.events);
+}
+
+// A value turns into its control's state, with the rules that setting it runs.
+TEST(Load, StoredValuesBecomeStates) {
+  const struct {
+    Key key;
+    const char* name;
+    Raw stored;
+    const char* control;
+    int state;
+  } cases[] = {
+      {kExplorer, "NoFind", Dword(1), "ChckFind", kUnchecked},
+      {kExplorer, "NoFind", Sz("1"), "ChckFind", kUnchecked},
+      {kExplorer, "NoFind", Dword(257), "ChckFind", kChecked},
+      {kExplorer, "NoFind", Sz("yes"), "ChckFind", kChecked},
+      {kSystem, "DisableRegistryTools", Sz(" 1 "), "ChckDisableRegistry", kChecked},
+      {kExplorer, "NoDesktop", Sz("1"), "ChckHide", kChecked},
+      // The item is set before the feature, so its guard never refuses it at the load.
+      {kExplorer, "NoActiveDesktop", Dword(1), "ChckActiveDesktop", kChecked},
+      // Only the history's own value sets the box.
+      {kExplorer, "ClearRecentDocsOnExit", Dword(1), "ChckRecentDocuments", kChecked},
+      // Without user profiles the restriction is refused.
+      {kLogon, "MustBeValidated", Dword(1), "ChckDisableCancelButton", kUnchecked},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Program p;
+    p.Store(c.key, c.name, c.stored);
+    EXPECT_EQ(c.state, p.Load().Get<ui::CheckBox>(c.control).value());
+  }
+}
+
+TEST(Load, SettingsFollowItsChildren) {
+  Program p;
+  for (const char* child :
+       {"NoSetFolders", "NoSetTaskbar", "NoFolderOptions", "NoSetActiveDesktop", "NoWindowsUpdate"})
+    p.Store(kExplorer, child, Dword(1));
+  EXPECT_EQ(kUnchecked, p.Load().ChckSettings.value());
+}
+
+// The slider takes the size when it is a number from 0 to 100, the nearest for a fraction, and
+// then writes it back in its plain form; otherwise it stays where it was.
+TEST(Load, IconSizeSetsTheSlider) {
+  const struct {
+    Raw stored;
+    const char* text;
+    int slider;
+  } cases[] = {
+      {Sz("48"), "48", 48},  {Dword(48), "48", 48},     {Sz("47.6"), "48", 48},
+      {Sz("2.5"), "2", 2},   {Sz(" 7 "), "7", 7},       {Sz(""), "32", 32},
+      {Sz("101"), "101", 0}, {Sz("4.5.6"), "4.5.6", 0},
+  };
+  for (const auto& c : cases) {
+    Program p;
+    p.Store(kMetrics, "Shell Icon Size", c.stored);
+    const Form4& f = p.Load();
+    EXPECT_EQ(c.text, f.Txtpix.text());
+    EXPECT_EQ(c.slider, f.Slider1.value()) << c.text;
+  }
+}
+
+TEST(Load, LogOffChoiceMustMatchExactly) {
+  const struct {
+    Raw stored;
+    const char* selected;
+  } cases[] = {
+      {Sz("NoPromptNoLogOff"), "OptDontPromptAndDontLogOff1"},
+      {Sz("NoPromptLogOff"), "OptDontPromptAndLogOff1"},
+      {Sz("noPromptNoLogOff"), "OptPrompt1"},
+      {Dword(1), "OptPrompt1"},
+  };
+  for (const auto& c : cases) {
+    Program p;
+    p.Store(kProgram, "LogOffBox", c.stored);
+    EXPECT_TRUE(p.Load().Get<ui::OptionButton>(c.selected).value()) << c.selected;
+  }
+}
+
+TEST(Load, ShowsOnlyTheUserProfileMessage) {
+  Program p;
+  p.Store(kLogon, "MustBeValidated", Dword(1));
+  p.Store(kExplorer, "NoActiveDesktop", Dword(1));
+  p.Store(kExplorer, "NoSetActiveDesktop", Dword(0));
+  p.Load();
+  EXPECT_EQ(std::vector<std::string>{kUserProfileMessage}, p.host.events);
+}
+
+TEST(Load, WritesNothing) {
+  Program p;
+  for (const char* name : {"NoFind", "NoDesktop", "NoActiveDesktop"})
+    p.Store(kExplorer, name, Dword(1));
+  p.Store(kUrls, "url1", Sz("http://a/"));
+  p.Armed([&] { p.Load(); });
+  EXPECT_EQ(0, p.registry.Writes());
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <regex>
-#include <sstream>
-#include <tuple>
-
 #include "tests/support/HeadlessHost.h"
 
 namespace quillmar::test {
@@ -13,137 +9,255 @@ TEST(Pages, OneFrameVisibleForEachTab) {
   Program p;
   Form4& f = p.Load();
   const ui::Control* frames[] = {&f.Frame1, &f.Frame2, &f.Frame3, &f.Frame4};
-  for (int tab : {0, 3, 1, 4, 2}) {  // 0: before any tab is chosen, showing the first
-    if (tab != 0) f.TabStrip1.Select(tab);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(i + 1 == std::max(tab, 1), frames[i]->visible()) << tab;
+  EXPECT_TRUE(f.Frame1.visible() && !f.Frame2.visible()) << "before any tab is chosen";
+  for (const int tab : {3, 1, 4, 2}) {
+    f.TabStrip1.Select(tab);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(i + 1 == tab, frames[i]->visible()) << tab;
   }
 }
 
-TEST(IconSize, SliderWritesTheTextAndLeavingTheTextChecksIt) {
+TEST(IconSize, SliderWritesItsValueIntoTheBox) {
   Program p;
   Form4& f = p.Load();
   f.Slider1.Scroll(100);
   EXPECT_EQ("100", f.Txtpix.text());
   f.Slider1.SetValue(7);
   EXPECT_EQ("7", f.Txtpix.text());
+}
+
+// Leaving the box checks it: only the plain form of a number from 0 to 100 passes; the box keeps
+// what was typed and takes the focus back, and the slider stays.
+TEST(IconSize, LeavingTheBoxRefusesAnythingButASize) {
   const std::vector<std::string> refused = {"MsgBox: Size must be a number (0 - 100).",
                                             "Focus: Txtpix"};
-  int valid = 2;  // the first two texts are sizes
-  for (const char* text : {"0", "100", "101", "-1", "05", "4a", " 7", "", "+5"}) {
-    SCOPED_TRACE(text);
-    p.host.events.clear(), f.Txtpix.SetText(text), f.Txtpix.LostFocus(), f.RunPendingCheck();
-    EXPECT_EQ(valid-- > 0 ? std::vector<std::string>{} : refused, p.host.events);
-    EXPECT_EQ(text + std::string(" 7"), f.Txtpix.text() + " " + std::to_string(f.Slider1.value()));
+  const struct {
+    const char* text;
+    bool passes;
+  } cases[] = {{"0", true},   {"100", true}, {"101", false}, {"-1", false}, {"05", false},
+               {"4a", false}, {" 7", false}, {"", false},    {"+5", false}};
+  for (const auto& c : cases) {
+    Program p;
+    Form4& f = p.Load();
+    f.Txtpix.SetText(c.text);
+    f.Txtpix.LostFocus();
+    f.RunPendingCheck();
+    EXPECT_EQ(c.passes ? std::vector<std::string>{} : refused, p.host.events) << c.text;
+    EXPECT_EQ(c.text, f.Txtpix.text());
+    EXPECT_EQ(32, f.Slider1.value()) << c.text;
   }
 }
 
-// Delete on an empty list does nothing; Close discards the window and writes nothing.
-TEST(UrlList, CloseWritesNothing) {
+TEST(UrlList, DeleteWithNothingSelectedDoesNothing) {
   Program p;
   Form4& f = p.Load();
-  f.Command2.Click(), f.List1.AddItem("a"), f.Command1.Click();
+  f.List1.AddItem("a");
+  f.Command2.Click();
+  EXPECT_EQ(1, f.List1.ListCount());
+  EXPECT_EQ(std::vector<std::string>{}, p.host.events);
+}
+
+TEST(UrlList, CloseWritesNothing) {
+  Program p;
+  p.Store(kUrls, "url1", Sz("a"));
+  Form4& f = p.Load();
+  f.List1.SetListIndex(0);
+  f.Command2.Click();
+  p.Armed([&] { f.Command1.Click(); });
   p.forms.Collect();
   EXPECT_FALSE(p.forms.AnyOpen());
-  EXPECT_EQ(std::vector<std::string>{"Close: Form4"}, p.host.events);
-  EXPECT_FALSE(p.module.KeyExists(kCurrentUser, kUrls));
+  EXPECT_EQ(0, p.registry.Writes());
 }
 
-constexpr int kNt = 2, k9x = 1;
+// Check boxes by name without their "Chck", with their states.
+using Boxes = std::map<std::string, int>;
 
-const std::string kActiveDesktop =
+// The fifteen Start menu items, in the order Select all and Deselect all set them, then the two
+// boxes guarded elsewhere.
+const std::vector<std::string> kWatched = {"Favorites",
+                                           "Documents",
+                                           "Settings",
+                                           "Find",
+                                           "Help",
+                                           "Run",
+                                           "Logoff",
+                                           "Close",
+                                           "ControlPanel",
+                                           "Taskbar",
+                                           "FolderOptions",
+                                           "ActiveDesktop",
+                                           "WindowsUpdate",
+                                           "MyDocuments",
+                                           "RecentDocuments",
+                                           "ADFeature",
+                                           "DisableCancelButton"};
+const std::vector<std::string> kItems(kWatched.begin(), kWatched.begin() + 15);
+const std::vector<int> kBoth = {kNt, k9x};
+
+Boxes Set(const std::vector<std::string>& names, int state) {
+  Boxes boxes;
+  for (const std::string& name : names) boxes[name] = state;
+  return boxes;
+}
+
+Boxes With(Boxes boxes, const std::string& name, int state) {
+  boxes[name] = state;
+  return boxes;
+}
+
+struct Scene {
+  std::vector<int> on = {kNt, k9x};  // the platforms
+  Boxes before = {};                 // the watched boxes it does not name are unchecked
+  std::vector<std::string> clicks;   // on boxes, or on "Select all" and "Deselect all"
+  Boxes after;                       // the boxes it does not name keep their states
+  // The messages; or where it names box changes too, every change and message in order.
+  std::vector<std::string> shown = {};
+};
+
+const std::string kActiveDesktopMessage =
     "MsgBox: Active Desktop feature must be enabled (in Desktop + Special tab)!";
-const std::string kUserProfile =
+const std::string kUserProfileMessage =
     "MsgBox: At least one user profile must be created (in Control panel --> User profiles page)!";
 
-// The boxes Select all and Deselect all set, without "Chck"; then the others the rules watch.
-const std::string kItems =
-    "Favorites Documents Settings Find Help Run Logoff Close ControlPanel Taskbar FolderOptions "
-    "ActiveDesktop WindowsUpdate MyDocuments RecentDocuments";
-const std::string kWatched = kItems + " ADFeature DisableCancelButton";
-
-using States = std::map<std::string, int>;
-
-// "Settings MyDocuments=2": each named box in the state after "=", checked when none is given.
-States Parse(const std::string& text) {
-  States states;
-  std::istringstream words(text);
-  for (std::string w; words >> w;)
-    states[w.substr(0, w.find('='))] =
-        w.find('=') == w.npos ? 1 : std::stoi(w.substr(w.find('=') + 1));
-  return states;
+// The scene's boxes set quietly in a window loaded with nothing stored; from then on every change
+// of a box is logged beside the messages.
+void Play(const Scene& scene, int number) {
+  for (const int platform : scene.on) {
+    SCOPED_TRACE(testing::Message() << "scene " << number << " on " << platform);
+    Program p;
+    Form4& f = p.Load(platform);
+    const auto box = [&f](const std::string& name) -> ui::CheckBox& {
+      return f.Get<ui::CheckBox>("Chck" + name);
+    };
+    Boxes want;
+    for (const std::string& name : kWatched) {
+      auto rule = std::exchange(box(name).OnClick, nullptr);
+      want[name] = scene.before.count(name) ? scene.before.at(name) : kUnchecked;
+      box(name).SetValue(want[name]);
+      box(name).OnClick = rule;
+      box(name).SetMirror([&p, &box, name] {
+        p.host.events.push_back(name + " " + std::to_string(box(name).value()));
+      });
+    }
+    for (const std::string& click : scene.clicks) {
+      if (click == "Select all") f.Label9.Click();
+      if (click == "Deselect all") f.Label10.Click();
+      if (!click.ends_with(" all")) box(click).Click();
+    }
+    for (const auto& [name, state] : scene.after) want[name] = state;
+    Boxes now;
+    for (const std::string& name : kWatched) now[name] = box(name).value();
+    EXPECT_EQ(want, now);
+    std::vector<std::string> messages;
+    std::copy_if(p.host.events.begin(), p.host.events.end(), std::back_inserter(messages),
+                 [](const std::string& e) { return e.starts_with("MsgBox"); });
+    const bool only_messages =
+        std::all_of(scene.shown.begin(), scene.shown.end(),
+                    [](const std::string& e) { return e.starts_with("MsgBox"); });
+    EXPECT_EQ(scene.shown, only_messages ? messages : p.host.events);
+  }
 }
 
-const std::string kNone = std::regex_replace(kItems, std::regex("\\w+"), "$&=0");
+void PlayAll(const std::vector<Scene>& scenes) {
+  for (std::size_t i = 0; i < scenes.size(); ++i) Play(scenes[i], static_cast<int>(i));
+}
 
-TEST(StartMenu, EndStates) {
-  // Platforms (kNt, k9x or both, 3), start, actions, end over the start (the other boxes keep
-  // their states), messages; where the order matters, every change (AD, UP: the guards' messages).
-  const std::tuple<int, std::string, const char*, std::string, int, const char*> cases[] = {
-      {3, "", "Settings", "Settings ControlPanel", 0, ""},
-      {3, "Settings ControlPanel Taskbar ActiveDesktop ADFeature", "Settings",
-       "Settings=0 ControlPanel=0 Taskbar=0 ActiveDesktop=0", 0, ""},
-      {3, "", "Taskbar", "Taskbar Settings", 0, ""},
-      {3, "Settings WindowsUpdate", "WindowsUpdate", "WindowsUpdate=0 Settings=0", 0, ""},
-      {3, "Settings ActiveDesktop FolderOptions", "ActiveDesktop", "ActiveDesktop=0", 0, ""},
-      {3, "ADFeature Settings Taskbar", "ActiveDesktop", "", 1, ""},
-      {kNt, "Documents MyDocuments RecentDocuments", "Documents",
-       "Documents=0 MyDocuments=0 RecentDocuments=0", 0, ""},
-      {kNt, "", "RecentDocuments", "RecentDocuments Documents", 0, ""},
-      {kNt, "Documents MyDocuments", "MyDocuments", "MyDocuments=0 Documents=0", 0, ""},
-      {kNt, "Documents MyDocuments RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0, ""},
-      {k9x, "MyDocuments", "Documents", "Documents MyDocuments=2", 0, ""},
-      {k9x, "Documents MyDocuments=2 RecentDocuments", "Documents",
-       "Documents=0 MyDocuments=0 RecentDocuments=0", 0, ""},
-      {k9x, "Documents RecentDocuments", "RecentDocuments", "RecentDocuments=0", 0, ""},
-      {3, "Find Documents RecentDocuments", "all", kItems, 0, ""},
-      {3, "ADFeature", "all all", kItems + " ActiveDesktop=0", 2, ""},
-      {3, "ADFeature Settings ActiveDesktop", "all", kItems, 0, ""},
-      {kNt, "DisableCancelButton", "all none", kNone, 0, ""},
-      {kNt, "DisableCancelButton", "DisableCancelButton", "DisableCancelButton=0", 0, ""},
-      {k9x, "Help=2 Find", "none", kNone + " Help=2", 0, ""},
-      // A guard speaks after the parent followed.
-      {kNt, "ADFeature", "ActiveDesktop", "", 1,
-       "ActiveDesktop=1 Settings=1 AD ActiveDesktop=0 Settings=0"},
-      {kNt, "", "DisableCancelButton", "", 1, "DisableCancelButton=1 UP DisableCancelButton=0"},
-      {k9x, "Favorites Find Help Run Logoff Close ADFeature", "all", kItems + " ActiveDesktop=0", 1,
-       "Documents=1 MyDocuments=2 Settings=1 ControlPanel=1 Taskbar=1 FolderOptions=1 "
-       "ActiveDesktop=1 AD ActiveDesktop=0 WindowsUpdate=1 MyDocuments=1 RecentDocuments=1"},
-      {kNt, "Documents RecentDocuments Settings Taskbar", "none", kNone, 0,
-       "Documents=0 RecentDocuments=0 Settings=0 Taskbar=0"},
-  };
-  for (const auto& [platforms, start, actions, end, messages, events] : cases) {
-    for (int platform : {kNt, k9x}) {
-      if ((platforms & platform) == 0) continue;
-      SCOPED_TRACE(start + " / " + actions + " on " + std::to_string(platform));
-      Program p;
-      Form4& f = p.Load(platform);
-      const auto box = [&f](const std::string& name) -> ui::CheckBox& {
-        return dynamic_cast<ui::CheckBox&>(*f.Find("Chck" + name));
-      };
-      // The watched boxes set quietly; from then on each box change and message is logged.
-      States arranged = Parse(start), want = {{"Check1", f.Check1.value()}};
-      for (const auto& [name, unused] : Parse(kWatched)) {
-        ui::CheckBox& b = box(name);
-        auto rule = std::exchange(b.OnClick, nullptr);
-        b.SetValue(want[name] = arranged[name]);
-        b.OnClick = rule;
-        b.SetMirror([&, name] { p.host.events.push_back(name + "=" + std::to_string(b.value())); });
-      }
-      // "all" is Select all, "none" Deselect all, any other word a click on that box.
-      std::istringstream words(actions);
-      for (std::string w; words >> w;)
-        w == "all" ? f.Label9.Click() : w == "none" ? f.Label10.Click() : box(w).Click();
-      for (const auto& [name, state] : Parse(end)) want[name] = state;
-      States now = {{"Check1", f.Check1.value()}};
-      for (const auto& [name, unused] : Parse(kWatched)) now[name] = box(name).value();
-      EXPECT_EQ(want, now);
-      EXPECT_EQ(messages, p.host.Count("MsgBox: "));
-      std::string changes;
-      for (const std::string& e : p.host.events)
-        changes += " " + (e == kActiveDesktop ? "AD" : e == kUserProfile ? "UP" : e);
-      EXPECT_EQ(events, *events ? changes.substr(1) : "");
-    }
-  }
+const std::vector<std::string> kDocs = {"Documents", "MyDocuments", "RecentDocuments"};
+
+TEST(StartMenu, OneClickOnTheSettingsGroup) {
+  PlayAll({
+      {.clicks = {"Settings"}, .after = Set({"Settings", "ControlPanel"}, 1)},
+      {.before = Set({"Settings", "ControlPanel", "Taskbar", "ActiveDesktop", "ADFeature"}, 1),
+       .clicks = {"Settings"},
+       .after = Set({"Settings", "ControlPanel", "Taskbar", "ActiveDesktop"}, 0)},
+      {.clicks = {"Taskbar"}, .after = Set({"Taskbar", "Settings"}, 1)},
+      {.before = Set({"Settings", "WindowsUpdate"}, 1),
+       .clicks = {"WindowsUpdate"},
+       .after = Set({"Settings", "WindowsUpdate"}, 0)},
+      {.before = Set({"ADFeature", "Settings", "Taskbar"}, 1),
+       .clicks = {"ActiveDesktop"},
+       .after = {},
+       .shown = {kActiveDesktopMessage}},
+  });
+}
+
+TEST(StartMenu, OneClickOnTheDocumentsGroup) {
+  PlayAll({
+      {.on = {kNt}, .before = Set(kDocs, 1), .clicks = {"Documents"}, .after = Set(kDocs, 0)},
+      {.on = {kNt},
+       .clicks = {"RecentDocuments"},
+       .after = Set({"RecentDocuments", "Documents"}, 1)},
+      {.on = {kNt},
+       .before = Set({"Documents", "MyDocuments"}, 1),
+       .clicks = {"MyDocuments"},
+       .after = Set({"Documents", "MyDocuments"}, 0)},
+      {.on = {kNt},
+       .before = Set(kDocs, 1),
+       .clicks = {"RecentDocuments"},
+       .after = {{"RecentDocuments", 0}}},
+      {.on = {k9x},
+       .before = {{"MyDocuments", 1}},
+       .clicks = {"Documents"},
+       .after = {{"Documents", 1}, {"MyDocuments", kGrey}}},
+      {.on = {k9x},
+       .before = With(Set(kDocs, 1), "MyDocuments", kGrey),
+       .clicks = {"Documents"},
+       .after = Set(kDocs, 0)},
+      {.on = {k9x},
+       .before = Set({"Documents", "RecentDocuments"}, 1),
+       .clicks = {"RecentDocuments"},
+       .after = {{"RecentDocuments", 0}}},
+  });
+}
+
+TEST(StartMenu, UncheckingTheCancelButtonBoxAsksNothing) {
+  PlayAll({{.on = {kNt},
+            .before = {{"DisableCancelButton", 1}},
+            .clicks = {"DisableCancelButton"},
+            .after = {{"DisableCancelButton", 0}}}});
+}
+
+TEST(StartMenu, SelectAllAndDeselectAll) {
+  PlayAll({
+      {.before = Set({"Find", "RecentDocuments"}, 1),
+       .clicks = {"Select all"},
+       .after = Set(kItems, 1)},
+      {.before = Set({"ADFeature", "Settings", "ActiveDesktop"}, 1),
+       .clicks = {"Select all"},
+       .after = Set(kItems, 1)},
+      {.on = {k9x},
+       .before = {{"Help", kGrey}, {"Find", 1}},
+       .clicks = {"Deselect all"},
+       .after = With(Set(kItems, 0), "Help", kGrey)},
+  });
+}
+
+// A guard speaks after its parent followed; a box a rule set early is set again by its own step.
+TEST(StartMenu, OrderOfChangesAndMessages) {
+  PlayAll({
+      {.on = {kNt},
+       .before = {{"ADFeature", 1}},
+       .clicks = {"ActiveDesktop"},
+       .after = {},
+       .shown = {"ActiveDesktop 1", "Settings 1", kActiveDesktopMessage, "ActiveDesktop 0",
+                 "Settings 0"}},
+      {.on = {kNt},
+       .clicks = {"DisableCancelButton"},
+       .after = {},
+       .shown = {"DisableCancelButton 1", kUserProfileMessage, "DisableCancelButton 0"}},
+      {.on = {k9x},
+       .before = Set({"Favorites", "Find", "Help", "Run", "Logoff", "Close", "ADFeature"}, 1),
+       .clicks = {"Select all"},
+       .after = With(Set(kItems, 1), "ActiveDesktop", 0),
+       .shown = {"Documents 1", "MyDocuments 2", "Settings 1", "ControlPanel 1", "Taskbar 1",
+                 "FolderOptions 1", "ActiveDesktop 1", kActiveDesktopMessage, "ActiveDesktop 0",
+                 "WindowsUpdate 1", "MyDocuments 1", "RecentDocuments 1"}},
+      {.on = {kNt},
+       .before =
+           Set({"Documents", "RecentDocuments", "Settings", "Taskbar", "DisableCancelButton"}, 1),
+       .clicks = {"Deselect all"},
+       .after = Set(kItems, 0),
+       .shown = {"Documents 0", "RecentDocuments 0", "Settings 0", "Taskbar 0"}},
+  });
 }
 
 }  // namespace

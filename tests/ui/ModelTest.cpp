@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <functional>
 
 #include "tests/support/HeadlessHost.h"
 
@@ -20,12 +20,18 @@ const std::vector<ui::ControlSpec> kControls{
     {.name = "Tabs", .kind = Kind::kTabStrip, .items = {"a", "b"}}};
 const ui::WindowSpec kSpec{"Gated", "", 0, 0, kControls};
 
-// A window whose box refuses any text but "ok" with a message, taking the focus back.
+// A window whose box refuses any text but "ok" with a message, taking the focus back; every
+// handler counts its runs.
 struct Gated : Program, ui::Window {
   Gated() : Window(kSpec, Program::forms) {
     for (const char* item : {"x", "b", "c", "d"}) list.AddItem(item);
-    lbl.OnClick = btn.OnClick = chk.OnClick = sld.OnScroll = sld.OnChange =
-        tabs.OnClick = [this] { ++fired; };
+    const auto count = [this] { ++runs; };
+    lbl.OnClick = count;
+    btn.OnClick = count;
+    chk.OnClick = count;
+    sld.OnScroll = count;
+    sld.OnChange = count;
+    tabs.OnClick = count;
     txt.OnLostFocus = [this] {
       ++checks;
       if (txt.text() == "ok") return;
@@ -34,10 +40,9 @@ struct Gated : Program, ui::Window {
       txt.SetFocus();
     };
   }
-  std::string State() const {
-    return std::to_string(fired) + std::to_string(chk.value()) + std::to_string(opt.value()) +
-           std::to_string(list.ListIndex()) + std::to_string(sld.value()) +
-           std::to_string(tabs.SelectedItem());
+  void Leave(const std::string& text) {
+    txt.SetText(text);
+    txt.LostFocus();
   }
 
   ui::TextBox& txt = Get<ui::TextBox>("Txt");
@@ -48,66 +53,105 @@ struct Gated : Program, ui::Window {
   ui::ListBox& list = Get<ui::ListBox>("Lst");
   ui::Slider& sld = Get<ui::Slider>("Sld");
   ui::TabStrip& tabs = Get<ui::TabStrip>("Tabs");
-  int fired = 0, checks = 0;
-  void (*behind_message)(Gated&) = nullptr;
+  int runs = 0;
+  int checks = 0;
+  std::function<void(Gated&)> behind_message;
 };
 
-using Act = void (*)(Gated&);
-// Each user action, and the same change made by the program where it has one.
-const std::tuple<const char*, Act, Act> kActions[] = {
-    {"label", [](Gated& g) { g.lbl.Click(); }, nullptr},
-    {"button", [](Gated& g) { g.btn.Click(); }, nullptr},
-    {"check box", [](Gated& g) { g.chk.Click(); }, [](Gated& g) { g.chk.SetValue(1); }},
-    {"option", [](Gated& g) { g.opt.Click(); }, [](Gated& g) { g.opt.Select(); }},
-    {"list", [](Gated& g) { g.list.Click(0); }, [](Gated& g) { g.list.SetListIndex(0); }},
-    {"slider drag", [](Gated& g) { g.sld.Scroll(40); }, [](Gated& g) { g.sld.SetValue(40); }},
-    {"slider change", [](Gated& g) { g.sld.Change(40); }, nullptr},
-    {"tab", [](Gated& g) { g.tabs.Click(2); }, [](Gated& g) { g.tabs.Select(2); }},
-    {"page shortcut", [](Gated& g) { g.tabs.ClickNeighbour(1); }, nullptr},
+// What each kind of control shows.
+struct Shown {
+  int runs, check, list, slider, tab;
+  bool option;
+  bool operator==(const Shown&) const = default;
+};
+Shown ShownBy(const Gated& g) {
+  return {g.runs,        g.chk.value(),         g.list.ListIndex(),
+          g.sld.value(), g.tabs.SelectedItem(), g.opt.value()};
+}
+
+using Act = std::function<void(Gated&)>;
+// Each user action, and the same change made by the program where there is one.
+const struct {
+  const char* label;
+  Act user, program = {};
+} kActions[] = {
+    {.label = "label", .user = [](Gated& g) { g.lbl.Click(); }},
+    {.label = "button", .user = [](Gated& g) { g.btn.Click(); }},
+    {.label = "check box",
+     .user = [](Gated& g) { g.chk.Click(); },
+     .program = [](Gated& g) { g.chk.SetValue(1); }},
+    {.label = "option",
+     .user = [](Gated& g) { g.opt.Click(); },
+     .program = [](Gated& g) { g.opt.Select(); }},
+    {.label = "list",
+     .user = [](Gated& g) { g.list.Click(0); },
+     .program = [](Gated& g) { g.list.SetListIndex(0); }},
+    {.label = "slider drag",
+     .user = [](Gated& g) { g.sld.Scroll(40); },
+     .program = [](Gated& g) { g.sld.SetValue(40); }},
+    {.label = "slider change", .user = [](Gated& g) { g.sld.Change(40); }},
+    {.label = "tab",
+     .user = [](Gated& g) { g.tabs.Click(2); },
+     .program = [](Gated& g) { g.tabs.Select(2); }},
+    {.label = "page shortcut", .user = [](Gated& g) { g.tabs.ClickNeighbour(1); }},
 };
 
-// A refused check stops every user action, even behind its message; program changes never wait.
-TEST(Gate, EveryUserActionAndOnlyThoseWaitForTheCheck) {
-  for (const auto& [name, user, program] : kActions) {
-    SCOPED_TRACE(name);
+// A refused check stops every user action, even one made behind its message.
+TEST(Gate, UserActionsWaitForTheCheck) {
+  for (const auto& action : kActions) {
+    SCOPED_TRACE(action.label);
     Gated g;
-    g.behind_message = user;
-    const std::string before = g.State();
-    g.txt.SetText("bad"), g.txt.LostFocus(), user(g);
-    EXPECT_EQ(before, g.State());
+    g.behind_message = action.user;
+    const Shown before = ShownBy(g);
+    g.Leave("bad");
+    action.user(g);
+    EXPECT_EQ(before, ShownBy(g));
     EXPECT_EQ((std::vector<std::string>{"MsgBox: bad", "Focus: Txt"}), g.host.events);
-    g.txt.SetText("ok"), g.txt.LostFocus(), user(g), user(g);
-    EXPECT_NE(before, g.State());
+    g.Leave("ok");
+    action.user(g);
+    action.user(g);
+    EXPECT_NE(before, ShownBy(g));
     EXPECT_EQ(2, g.checks);
-    if (program == nullptr) continue;
-    Gated q;
-    q.txt.SetText("bad"), q.txt.LostFocus(), program(q);
-    EXPECT_NE(before, q.State());
   }
 }
 
-// A handler runs exactly when the state really changes; a refused or repeated change is silent.
-TEST(Controls, HandlersRunOnlyOnARealChange) {
-  const std::pair<Act, const char*> cases[] = {
-      {[](Gated& g) { g.chk.SetValue(2), g.chk.Click(); }, "210-151"},
-      {[](Gated& g) { g.chk.SetValue(3); }, "000-151"},
-      {[](Gated& g) { g.chk.SetValue(-1); }, "000-151"},
-      {[](Gated& g) { g.sld.SetValue(5); }, "000-151"},
-      {[](Gated& g) { g.tabs.Select(1); }, "000-151"},
-      {[](Gated& g) { g.tabs.Select(3); }, "000-151"},
-      // The page shortcuts wrap round both ways.
-      {[](Gated& g) { g.tabs.ClickNeighbour(-3); }, "100-152"},
-      {[](Gated& g) { g.tabs.Select(2), g.tabs.ClickNeighbour(1); }, "200-151"},
-      // The selection stays on the item the user chose while items above or below it go.
-      {[](Gated& g) { g.list.SetListIndex(2), g.list.RemoveItem(0); }, "000151"},
-      {[](Gated& g) { g.list.SetListIndex(1), g.list.RemoveItem(3); }, "000151"},
-      {[](Gated& g) { g.list.SetListIndex(0), g.list.RemoveItem(9); }, "000051"},
-  };
-  for (const auto& c : cases) {
+TEST(Gate, ProgramChangesNeverWait) {
+  for (const auto& action : kActions) {
+    if (!action.program) continue;
     Gated g;
-    c.first(g);
-    EXPECT_EQ(c.second, g.State()) << &c - cases;
+    const Shown before = ShownBy(g);
+    g.Leave("bad");
+    action.program(g);
+    EXPECT_NE(before, ShownBy(g)) << action.label;
   }
+}
+
+TEST(Controls, ACheckBoxRunsItsHandlerOnlyOnARealChange) {
+  Gated g;
+  g.chk.SetValue(kGrey);
+  g.chk.Click();  // a click on grey checks
+  g.chk.SetValue(kChecked);
+  g.chk.SetValue(3);
+  g.chk.SetValue(-1);
+  EXPECT_EQ(kChecked, g.chk.value());
+  EXPECT_EQ(2, g.runs);
+}
+
+TEST(Controls, SliderAndTabsRefuseWhatTheyCannotShow) {
+  Gated g;
+  EXPECT_TRUE(g.sld.SetValue(5));
+  EXPECT_FALSE(g.sld.SetValue(101));
+  g.tabs.Select(1);
+  g.tabs.Select(3);
+  EXPECT_EQ(5, g.sld.value());
+  EXPECT_EQ(1, g.tabs.SelectedItem());
+  EXPECT_EQ(0, g.runs);
+}
+
+TEST(Window, GetRefusesAWrongNameOrKind) {
+  Gated g;
+  EXPECT_THROW(g.Get<ui::CheckBox>("Chck"), std::logic_error);
+  EXPECT_THROW(g.Get<ui::CheckBox>("Opt2"), std::logic_error);
 }
 
 TEST(Forms, LoadingAnOpenWindowGivesTheSameOne) {
