@@ -39,10 +39,14 @@ inline void DestroyHwnd(HWND h) {
 inline void DeleteGdiObject(HGDIOBJ h) {
   DeleteObject(h);
 }
+inline void Unhook(HHOOK h) {
+  UnhookWindowsHookEx(h);
+}
 
 using UniqueHwnd = UniqueHandle<HWND, DestroyHwnd>;
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
+using UniqueHook = UniqueHandle<HHOOK, Unhook>;
 
 }  // namespace quillmar::win32

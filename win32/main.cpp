@@ -9,6 +9,7 @@
 #include "registry/Module1.h"
 #include "registry/Win32Registry.h"
 #include "ui/Forms.h"
+#include "win32/KeyRepeat.h"
 #include "win32/Win32Commands.h"
 #include "win32/Win32Host.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 int Run(HINSTANCE instance) {
   using namespace quillmar;
+  const auto held_keys = win32::RefuseRepeatedPresses();
   Win32Registry registry;
   Module1 module{registry};
   win32::Win32Host host{instance};

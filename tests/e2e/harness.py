@@ -83,9 +83,9 @@ class Scenario(unittest.TestCase):
         subprocess.run(["xdotool"] + [str(a) for a in args], env=self.env, check=True)
         time.sleep(0.4)
 
-    def open_tweak(self):
+    def open_tweak(self, log_off="NoPromptNoLogOff"):  # the stored choice of what Apply does next
         self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
-        self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", "NoPromptNoLogOff")
+        self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", log_off)
         self.start()
         self.wait_active()
 

@@ -1,5 +1,7 @@
 """What only real windows show: clicks, focus, the registry, message boxes, log-off, 9x mode."""
 
+import time
+
 from harness import PROGRAM_KEY, Scenario
 
 
@@ -25,6 +27,20 @@ class StartUp(Scenario):
                                           for c in w), "the prompt to close")
             self.assertEqual(("REG_SZ", stored), self.reg_query(PROGRAM_KEY, "LogOffBox"))
         self.click(self.find("Apply"))  # the choice Cancel kept: log off at once
+        self.app.wait(30)
+
+
+class HeldEnter(Scenario):
+    def test_a_held_enter_presses_apply_but_never_the_prompt_that_apply_opens(self):
+        self.open_tweak(log_off="Prompt")
+        self.xdotool("key", "shift+Tab", "shift+Tab", "shift+Tab")  # the tabs, Close, Apply
+        self.xdotool("keydown", "Return")
+        time.sleep(2)  # the key repeats meanwhile, with "Log off now" focused after the first
+        self.xdotool("keyup", "Return")
+        self.assertIsNone(self.app.poll(), "logged off by the key's repeat")
+        self.find("Log off now")
+        self.assertEqual(("REG_SZ", "Prompt"), self.reg_query(PROGRAM_KEY, "LogOffBox"))
+        self.xdotool("key", "Return")  # a fresh press
         self.app.wait(30)
 
 
