@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -11,20 +10,13 @@
 
 namespace quillmar {
 
-// A file's lines as UTF-16, without their line ends, and which encoding it came in. The lines
-// are spans of one text, so that a long file costs a few allocations, not one a line.
+// A file's lines as UTF-16, without their line ends, and which encoding it came in.
 struct Lines {
-  struct Span {
-    std::size_t begin, size;
-  };
   bool utf16 = false;
-  std::u16string text;
-  std::vector<Span> spans;
+  std::vector<std::u16string> lines;
 
-  std::size_t size() const { return spans.size(); }
-  std::u16string_view operator[](std::size_t i) const {
-    return std::u16string_view(text).substr(spans[i].begin, spans[i].size);
-  }
+  std::size_t size() const { return lines.size(); }
+  std::u16string_view operator[](std::size_t i) const { return lines[i]; }
 };
 
 // UTF-16LE after its byte order mark, or ANSI bytes without one; refuses other byte order marks,

@@ -75,14 +75,6 @@ class Parser {
 
   // A quoted text with \\ and \" escaped, starting at text[0]; `text` is left after its end.
   bool Quoted(std::u16string_view& text, std::string& out) {
-    // Mostly nothing is escaped, and the text goes to the code page as it stands.
-    std::size_t end = 1;
-    while (end < text.size() && text[end] != u'"' && text[end] != u'\\') ++end;
-    if (end < text.size() && text[end] == u'"') {
-      const std::u16string_view plain = text.substr(1, end - 1);
-      text.remove_prefix(end + 1);
-      return Ansi(plain, out);
-    }
     std::u16string plain;
     std::size_t i = 1;
     for (; i < text.size() && text[i] != u'"'; ++i) {
@@ -154,7 +146,6 @@ std::variant<RegFile, RegFileError> ParseRegFile(std::string_view bytes, TextCod
                                          "Registry Editor Version 5.00\""
                                        : "an ANSI file that does not start with \"REGEDIT4\""};
   Parser parser(codec);
-  parser.file().entries.reserve(lines.size());
   for (std::size_t i = 1; i < lines.size(); ++i)
     if (!parser.Line(static_cast<int>(i + 1), lines[i])) return parser.error();
   return std::move(parser.file());

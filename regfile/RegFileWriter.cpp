@@ -15,9 +15,10 @@ class Writer {
   }
   // Quoted, a text has \ and " escaped, as the registry editor writes it.
   bool Text(const std::string& ansi, bool quoted) {
-    if (!codec_.FromAnsi(ansi, text_)) return false;
+    std::u16string text;
+    if (!codec_.FromAnsi(ansi, text)) return false;
     if (quoted) Unit(u'"');
-    for (char16_t c : text_) {
+    for (char16_t c : text) {
       if (quoted && (c == u'\\' || c == u'"')) Unit(u'\\');
       Unit(c);
     }
@@ -34,7 +35,6 @@ class Writer {
 
   TextCodec& codec_;
   std::string out_;
-  std::u16string text_;  // the latest text, kept so that its room serves the next one
 };
 
 bool WriteValue(Writer& w, const RegEntry& entry) {
@@ -62,8 +62,6 @@ bool WriteValue(Writer& w, const RegEntry& entry) {
 // A section starts wherever the entries move on to another one.
 std::optional<std::string> WriteRegFile(const RegFile& file, TextCodec& codec) {
   Writer w(codec);
-  // About what a value's line takes, so that the text is seldom moved while it grows.
-  w.bytes().reserve(128 * (file.entries.size() + 1));
   w.Ascii("Windows Registry Editor Version 5.00\r\n");
   for (std::size_t i = 0; i < file.entries.size(); ++i) {
     const RegEntry& entry = file.entries[i];

@@ -18,7 +18,9 @@ struct Scripted final : RegistryBackend {
   }
   std::int32_t Code(int i) const { return kCodes[s.code[i] % std::size(kCodes)]; }
   std::int32_t OpenKey(RegHandle, const std::string&, RegHandle& key) override {
-    return Code(2) == kSuccess ? (key = ++open, kSuccess) : Code(2);
+    if (Code(2) != kSuccess) return Code(2);
+    key = ++open;
+    return kSuccess;
   }
   std::int32_t QueryValue(RegHandle key, const std::string&, std::uint32_t* type,
                           std::uint8_t* data, std::uint32_t* size) override {
@@ -30,7 +32,9 @@ struct Scripted final : RegistryBackend {
     return Code(i);
   }
   std::int32_t CloseKey(RegHandle key) override {
-    return key == 0 || key != open ? kInvalidHandle : (open = 0, kSuccess);
+    if (key == 0 || key != open) return kInvalidHandle;
+    open = 0;
+    return kSuccess;
   }
   std::int32_t CreateKey(RegHandle, const std::string&, RegHandle&) override { return 5; }
   std::int32_t SetValue(RegHandle, const std::string&, std::uint32_t, const std::uint8_t*,
