@@ -215,10 +215,6 @@ struct Program {
     test::Store(memory, key, name, value);
   }
   Stored At(Key key, const std::string& name) { return StoredAt(memory, key, name); }
-  template <typename T>
-  T& Control(const std::string& name) {
-    return tweak->Get<T>(name);
-  }
 
   MemoryRegistry memory;
   FaultyRegistry registry{memory};

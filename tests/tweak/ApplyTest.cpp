@@ -134,21 +134,6 @@ TEST(Apply, NameAndCompany) {
   }
 }
 
-TEST(Apply, IconSizeIsWrittenAsText) {
-  const struct {
-    const char* text;
-    Raw stored;
-  } cases[] = {{"32", Sz("32")}, {" 48", Sz("48")}, {"big", Sz("big")}};
-  for (const auto& c : cases) {
-    Program p;
-    Form4& f = p.Load();
-    f.OptDontPromptAndDontLogOff1.Select();
-    f.Txtpix.SetText(c.text);
-    f.BtnApply.Click();
-    EXPECT_EQ(c.stored, p.At(kMetrics, "Shell Icon Size")) << c.text;
-  }
-}
-
 // Each step applies the box in a fresh window; the next window loads what that left.
 TEST(Apply, ThumbnailsKeepAndRestoreTheBitmapType) {
   const struct {
