@@ -29,8 +29,6 @@ class Setting {
   // value and what Apply writes there; empty for a control none of the rows belongs to.
   virtual std::string Tip(std::string_view control) const;
 
-  std::span<const Row> rows() const { return rows_; }
-
  protected:
   // What Apply writes to the row's value, for each state of the control.
   virtual std::string WhatApplyWrites(const Row& row) const = 0;
