@@ -2,6 +2,7 @@
 
 #include "app/FileCheck.h"
 #include "app/Headless.h"
+#include "regfile/PreferenceItems.h"
 #include "regfile/RegFile.h"
 #include "ui/Host.h"
 
@@ -12,6 +13,7 @@ constexpr const char* kUsage[] = {
     "Usage: quillmar [--export FILE | --import FILE [--dry-run] | --help | --version]",
     "  (none)                    open the settings window",
     "  --export FILE             write what Apply would write now to FILE, a .reg file",
+    "                            (named *.xml: Group Policy registry preference items)",
     "  --import FILE             check FILE against Quillmar's settings, then apply it",
     "  --import FILE --dry-run   check FILE and list what would change, writing nothing",
     "Exit status: 0 done, 1 some values could not be written, 2 bad command line or file.",
@@ -25,6 +27,15 @@ std::u16string Wide(std::string_view ascii) {
 std::optional<RegValue> Decoded(const Content& content) {
   if (content.state != Content::kValue) return std::nullopt;
   return Decode(content.value.type, content.value.bytes);
+}
+
+// A file named *.xml, in any case, takes preference items; any other a registry editor file.
+bool NamesXml(std::u16string_view file) {
+  constexpr std::u16string_view kXml = u".xml";
+  return file.size() >= kXml.size() &&
+         std::equal(kXml.begin(), kXml.end(), file.end() - kXml.size(), [](char16_t x, char16_t c) {
+           return x == (c >= u'A' && c <= u'Z' ? c + 32 : c);
+         });
 }
 
 class Command {
@@ -42,8 +53,11 @@ class Command {
       out.entries.push_back(
           {0, out.sections.size() - 1, change.written->name, Decoded(change.written->after)});
     }
-    const auto bytes = WriteRegFile(out, p_.codec());
-    std::string why = "a value that is not text in the ANSI code page";
+    const bool xml = NamesXml(file_);
+    const auto bytes =
+        xml ? WritePreferenceItems(out, p_.codec(), p_.Now()) : WriteRegFile(out, p_.codec());
+    std::string why = xml ? "a value that XML cannot hold or that is not text in the ANSI code page"
+                          : "a value that is not text in the ANSI code page";
     if (!bytes || !p_.ReplaceFile(file_, *bytes, why)) return Fail(why);
     p_.Out(u"Exported " + Wide(std::to_string(out.entries.size())) + u" values to " + file_ + u".");
     return kDone;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ class CommandPlatform {
   virtual TextCodec& codec() = 0;
   virtual RegistryBackend& registry() = 0;
   virtual int PlatformId() = 0;
+  // What an export records as the time its preference items were changed.
+  virtual std::chrono::system_clock::time_point Now() { return std::chrono::system_clock::now(); }
 };
 
 // The exit statuses of the command line.
