@@ -217,6 +217,16 @@ TEST(Commands, FilesTheCatalogueDoesNotHoldAreRefused) {
   }
 }
 
+// XML 1.0 cannot hold most control characters: a text with one stops the export.
+TEST(Commands, PreferenceItemsRefuseATextXmlCannotHold) {
+  Platform platform;
+  platform.p.Store(kUserInfo, "DefName", Sz("Ann\x01"));
+  EXPECT_EQ(kBadInput, platform.Run({u"--export", u"f.xml"}));
+  EXPECT_EQ(Lines{"f.xml: a value that XML cannot hold or that is not text in the ANSI code page"},
+            platform.err);
+  EXPECT_EQ(0u, platform.files.count(u"f.xml"));
+}
+
 // The file stands in for the stored values at the load and Apply's rules decide what is written:
 // the Active Desktop override, the Documents group, the kept bitmap type, typed URLs as texts.
 TEST(Commands, ImportIsTheWindowsApply) {

@@ -2,12 +2,40 @@
 
 import os
 import pathlib
+import re
 import subprocess
+import xml.etree.ElementTree as ET
 
 from harness import EXE, Scenario
 
 EXPLORER = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer"
+USER_INFO = r"HKCU\Software\Microsoft\MS Setup (ACME)\User Info"
 HEADER = "\ufeffWindows Registry Editor Version 5.00\r\n"
+ITEMS, ITEM = "{A3CCFC41-DFDB-43a5-8D26-0FE8B954DA51}", "{9CD4B2F4-923D-47f5-A062-E897DD1DAD50}"
+
+
+def quoted(text):  # a name or a text as a .reg file writes it
+    return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def reg_values(text):  # each value of a .reg file as (key, line), in the file's order
+    key, values = None, []
+    for line in text.split("\r\n")[1:]:
+        if line.startswith("["):
+            key = line[1:-1]
+        elif line:
+            values.append((key, line))
+    return values
+
+
+def item_values(root):  # each preference item's value the same way
+    values = []
+    for p in root.iter("Properties"):
+        name = "@" if p.get("default") == "1" else quoted(p.get("name"))
+        data = ("-" if p.get("action") == "D" else "dword:" + p.get("value").lower()
+                if p.get("type") == "REG_DWORD" else quoted(p.get("value")))
+        values.append((p.get("hive") + "\\" + p.get("key"), f"{name}={data}"))
+    return values
 
 
 class CommandLine(Scenario):
@@ -44,3 +72,24 @@ class CommandLine(Scenario):
 
         status, out, err = self.run_exe("--export")
         self.assertEqual((2, [], "Usage: quillmar"), (status, out, err[0][:15]))
+
+    def test_preference_items_hold_the_values_of_the_reg_export(self):
+        self.reg_add(EXPLORER, "NoFind", "REG_DWORD", "1")
+        self.reg_add(USER_INFO, "DefName", "REG_SZ", 'Ann & "Bo" <b>\té')  # escaped, in UTF-8
+        self.reg_add(r"HKCR\.bmp", "", "REG_SZ", "Paint.Picture")  # default values, thumbnails on
+        self.reg_add(r"HKCR\Paint.Picture\DefaultIcon", "", "REG_SZ", "%1")
+        for name in ("a.reg", "a.xml"):
+            self.assertEqual(0, self.run_exe("--export", name)[0])
+        root = ET.parse(os.path.join(self.dir, "a.xml")).getroot()
+        self.assertEqual(("RegistrySettings", ITEMS), (root.tag, root.get("clsid")))
+        self.assertEqual({("Registry", ITEM)}, {(item.tag, item.get("clsid")) for item in root})
+        self.assertEqual(reg_values(self.file("a.reg")), item_values(root))
+
+    def test_preference_items_differ_only_in_their_time(self):  # each uid from its location
+        texts = []
+        for name in ("a.xml", "b.XML"):
+            self.assertEqual(0, self.run_exe("--export", name)[0])
+            texts.append(re.subn(r' changed="\d{4}-\d\d-\d\d \d\d:\d\d:\d\d"', "",
+                                 self.file(name, "utf-8")))
+        self.assertEqual(texts[0], texts[1])  # the same text, and as many items stamped
+        self.assertEqual(texts[0][1], len(set(re.findall(r' uid="([^"]*)"', texts[0][0]))))
