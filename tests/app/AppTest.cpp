@@ -8,7 +8,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-enum class Agreement { kNotShown, kYes, kNo, kCloseBox };
+enum Agreement { kNotShown, kYes, kNo, kCloseBox };
 
 // Only a missing or empty marker shows the agreement, which marks the first run at once.
 TEST(StartUp, FirstTimeAndTheAgreement) {
@@ -16,46 +16,31 @@ TEST(StartUp, FirstTimeAndTheAgreement) {
     Stored stored;
     Agreement answer;
     Stored after;
-    bool tweak_window_open;
+    bool tweak_open;
   } cases[] = {
-      {.stored = kAbsent,
-       .answer = Agreement::kYes,
-       .after = Sz("First"),
-       .tweak_window_open = true},
-      {.stored = Sz(""), .answer = Agreement::kNo, .after = Sz(""), .tweak_window_open = false},
-      {.stored = kAbsent,
-       .answer = Agreement::kCloseBox,
-       .after = Sz("First"),
-       .tweak_window_open = false},
-      {.stored = Sz("First"),
-       .answer = Agreement::kNotShown,
-       .after = Sz("First"),
-       .tweak_window_open = true},
-      {.stored = Sz("yes"),
-       .answer = Agreement::kNotShown,
-       .after = Sz("yes"),
-       .tweak_window_open = true},
-      {.stored = Dword(1),
-       .answer = Agreement::kNotShown,
-       .after = Dword(1),
-       .tweak_window_open = true},
+      {.stored = kAbsent, .answer = kYes, .after = Sz("First"), .tweak_open = true},
+      {.stored = Sz(""), .answer = kNo, .after = Sz(""), .tweak_open = false},
+      {.stored = kAbsent, .answer = kCloseBox, .after = Sz("First"), .tweak_open = false},
+      {.stored = Sz("First"), .answer = kNotShown, .after = Sz("First"), .tweak_open = true},
+      {.stored = Sz("yes"), .answer = kNotShown, .after = Sz("yes"), .tweak_open = true},
+      {.stored = Dword(1), .answer = kNotShown, .after = Dword(1), .tweak_open = true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.stored));
     Program p;
     if (c.stored) p.Store(kProgram, "FirstTime", *c.stored);
     Start(p.forms);
-    const bool shown = c.answer != Agreement::kNotShown;
+    const bool shown = c.answer != kNotShown;
     const Lines opened =
         shown ? Lines{"Show: Form7", "Beep"} : Lines{"Close: Form7", "Show: Form4"};
     EXPECT_EQ(opened, p.host.events);
     auto* agreement = dynamic_cast<Form7*>(p.forms.Find("Form7"));
     ASSERT_EQ(shown, agreement != nullptr);
-    if (c.answer == Agreement::kYes) agreement->Command1.Click();
-    if (c.answer == Agreement::kNo) agreement->Command2.Click();
-    if (c.answer == Agreement::kCloseBox) p.forms.Close(*agreement);
+    if (c.answer == kYes) agreement->Command1.Click();
+    if (c.answer == kNo) agreement->Command2.Click();
+    if (c.answer == kCloseBox) p.forms.Close(*agreement);
     p.forms.Collect();
-    EXPECT_EQ(c.tweak_window_open, p.forms.AnyOpen());
+    EXPECT_EQ(c.tweak_open, p.forms.AnyOpen());
     EXPECT_EQ(c.after, p.At(kProgram, "FirstTime"));
   }
 }
@@ -72,8 +57,8 @@ TEST(StartUp, BuildsEveryWindowFirst) {
   EXPECT_EQ(Lines{}, p.host.events);
 }
 
-enum class Answer { kLogOffNow, kCancel, kCloseBox };
-enum class Next { kPrompts, kLogsOff, kNothing };
+enum Answer { kLogOffNow, kCancel, kCloseThePrompt };
+enum Next { kPrompts, kLogsOff, kNothing };
 
 const std::string kOptions[] = {"OptPrompt", "OptDontPromptAndLogOff",
                                 "OptDontPromptAndDontLogOff"};
@@ -82,57 +67,48 @@ const std::string kOptions[] = {"OptPrompt", "OptDontPromptAndLogOff",
 TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
   const struct {
     Answer answer;
-    int choice;  // in kOptions
+    int option;  // in kOptions
     Raw stored;
-    int tweak_option;  // the tweak window's twin of kOptions selected afterwards
+    int twin;  // the tweak window's twin of kOptions selected afterwards
     Next next;
   } cases[] = {
-      {.answer = Answer::kLogOffNow,
-       .choice = 1,
+      {.answer = kLogOffNow,
+       .option = 1,
        .stored = Sz("NoPromptLogOff"),
-       .tweak_option = 0,
-       .next = Next::kPrompts},
-      {.answer = Answer::kLogOffNow,
-       .choice = 2,
+       .twin = 0,
+       .next = kPrompts},
+      {.answer = kLogOffNow,
+       .option = 2,
        .stored = Sz("NoPromptNoLogOff"),
-       .tweak_option = 0,
-       .next = Next::kPrompts},
-      {.answer = Answer::kCancel,
-       .choice = 1,
-       .stored = Sz("NoPromptLogOff"),
-       .tweak_option = 1,
-       .next = Next::kLogsOff},
-      {.answer = Answer::kCancel,
-       .choice = 2,
+       .twin = 0,
+       .next = kPrompts},
+      {.answer = kCancel, .option = 1, .stored = Sz("NoPromptLogOff"), .twin = 1, .next = kLogsOff},
+      {.answer = kCancel,
+       .option = 2,
        .stored = Sz("NoPromptNoLogOff"),
-       .tweak_option = 2,
-       .next = Next::kNothing},
-      {.answer = Answer::kCloseBox,
-       .choice = 2,
-       .stored = Sz("Prompt"),
-       .tweak_option = 0,
-       .next = Next::kPrompts},
+       .twin = 2,
+       .next = kNothing},
+      {.answer = kCloseThePrompt, .option = 2, .stored = Sz("Prompt"), .twin = 0, .next = kPrompts},
   };
-  const std::map<Next, Lines> next = {
-      {Next::kPrompts, {"Beep", "ShowModal: Form5", "Close: Form5"}},
-      {Next::kLogsOff, {"LogOff"}},
-      {Next::kNothing, {}}};
+  const std::map<Next, Lines> next = {{kPrompts, {"Beep", "ShowModal: Form5", "Close: Form5"}},
+                                      {kLogsOff, {"LogOff"}},
+                                      {kNothing, {}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     Program p;
     Form4& tweak = p.Load();
     p.host.answer_modal = [&](ui::Window& w) {
       auto& prompt = dynamic_cast<Form5&>(w);
-      prompt.Get<ui::OptionButton>(kOptions[c.choice]).Select();
-      if (c.answer == Answer::kLogOffNow) prompt.cmdLogoff.Click();
-      if (c.answer == Answer::kCancel) prompt.Command1.Click();
-      if (c.answer == Answer::kCloseBox) p.forms.Close(prompt);
+      prompt.Get<ui::OptionButton>(kOptions[c.option]).Select();
+      if (c.answer == kLogOffNow) prompt.cmdLogoff.Click();
+      if (c.answer == kCancel) prompt.Command1.Click();
+      if (c.answer == kCloseThePrompt) p.forms.Close(prompt);
     };
     tweak.BtnApply.Click();
     p.forms.Collect();
     EXPECT_EQ(c.stored, p.At(kProgram, "LogOffBox"));
-    EXPECT_EQ(c.answer == Answer::kLogOffNow ? 1 : 0, p.host.Count("LogOff"));
-    EXPECT_TRUE(tweak.Get<ui::OptionButton>(kOptions[c.tweak_option] + "1").value());
+    EXPECT_EQ(c.answer == kLogOffNow ? 1 : 0, p.host.Count("LogOff"));
+    EXPECT_TRUE(tweak.Get<ui::OptionButton>(kOptions[c.twin] + "1").value());
     p.host.events.clear();
     // Each prompt opens afresh, after its beep, with "Log off now" focused.
     p.host.answer_modal = [](ui::Window& w) {
@@ -230,44 +206,46 @@ TEST(Commands, PreferenceItemsRefuseATextXmlCannotHold) {
 // The file stands in for the stored values at the load and Apply's rules decide what is written:
 // the Active Desktop override, the Documents group, the kept bitmap type, typed URLs as texts.
 TEST(Commands, ImportIsTheWindowsApply) {
+  struct Value {
+    Key key;
+    const char* name;
+    Stored stored;
+  };
   const struct {
     const char* label;
     std::string file;  // after REGEDIT4
-    std::vector<std::pair<Key, std::pair<const char*, Raw>>> stored = {};
-    std::vector<std::pair<Key, std::pair<const char*, Stored>>> after;
+    std::vector<Value> before = {};
+    std::vector<Value> after;
   } cases[] = {
       {.label = "the feature off takes its Start menu item",
        .file = Header(kExplorer) + "\"NoActiveDesktop\"=dword:1\n\"NoSetActiveDesktop\"=dword:0",
-       .after = {{kExplorer, {"NoSetActiveDesktop", Dword(1)}}}},
+       .after = {{kExplorer, "NoSetActiveDesktop", Dword(1)}}},
       {.label = "the Documents group follows its children",
        .file = Header(kExplorer) + "\"NoRecentDocsMenu\"=dword:1\n\"NoSMMyDocs\"=dword:0\n"
                                    "\"NoRecentDocsHistory\"=dword:1",
-       .after = {{kExplorer, {"NoRecentDocsMenu", Dword(0)}}}},
+       .after = {{kExplorer, "NoRecentDocsMenu", Dword(0)}}},
       {.label = "thumbnails on keep the type in force",
        .file = Header(kBitmapType) + "@=\"Paint.Picture\"\n" + Header(kBitmapIcon) + "@=\"%1\"",
-       .stored = {{kBitmapType, {"", Sz("PBrush")}}},
-       .after = {{kBitmapType, {"", Sz("Paint.Picture")}}, {kProgram, {"bmp", Sz("PBrush")}}}},
+       .before = {{kBitmapType, "", Sz("PBrush")}},
+       .after = {{kBitmapType, "", Sz("Paint.Picture")}, {kProgram, "bmp", Sz("PBrush")}}},
       {.label = "thumbnails off restore the kept type",
        .file = Header(kBitmapType) + "@=\"Other\"",
-       .stored = {{kBitmapType, {"", Sz("Paint.Picture")}},
-                  {kBitmapIcon, {"", Sz("%1")}},
-                  {kProgram, {"bmp", Sz("PBrush")}}},
-       .after = {{kBitmapType, {"", Sz("PBrush")}}, {kProgram, {"bmp", Sz("PBrush")}}}},
+       .before = {{kBitmapType, "", Sz("Paint.Picture")},
+                  {kBitmapIcon, "", Sz("%1")},
+                  {kProgram, "bmp", Sz("PBrush")}},
+       .after = {{kBitmapType, "", Sz("PBrush")}, {kProgram, "bmp", Sz("PBrush")}}},
       {.label = "typed URLs, digits as text and names in any case",
        .file = Header(kUrls) + "\"url1\"=\"123\"\n\"URL2\"=\"b\"",
-       .stored = {{kUrls, {"url1", Sz("a")}}, {kUrls, {"url3", Sz("c")}}},
-       .after = {{kUrls, {"url1", Sz("123")}},
-                 {kUrls, {"url2", Sz("b")}},
-                 {kUrls, {"url3", Sz("c")}}}},
+       .before = {{kUrls, "url1", Sz("a")}, {kUrls, "url3", Sz("c")}},
+       .after = {{kUrls, "url1", Sz("123")}, {kUrls, "url2", Sz("b")}, {kUrls, "url3", Sz("c")}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
     Platform platform;
-    for (const auto& [key, value] : c.stored) platform.p.Store(key, value.first, value.second);
+    for (const Value& v : c.before) platform.p.Store(v.key, v.name, *v.stored);
     platform.files[u"f.reg"] = "REGEDIT4\n" + c.file + "\n";
     EXPECT_EQ(kDone, platform.Run({u"--import", u"f.reg"}));
-    for (const auto& [key, value] : c.after)
-      EXPECT_EQ(value.second, platform.p.At(key, value.first)) << value.first;
+    for (const Value& v : c.after) EXPECT_EQ(v.stored, platform.p.At(v.key, v.name)) << v.name;
   }
 }
 
