@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <string>
 #include <vector>
 
@@ -10,6 +8,7 @@
 #include "registry/Win32Registry.h"
 #include "ui/Forms.h"
 #include "win32/KeyRepeat.h"
+#include "win32/SystemDlls.h"
 #include "win32/Win32Commands.h"
 #include "win32/Win32Host.h"
 
@@ -46,11 +45,8 @@ std::vector<std::u16string> Options(PCWSTR arguments) {
   std::vector<std::u16string> options;
   while (*arguments == L' ' || *arguments == L'\t') ++arguments;
   if (*arguments == L'\0') return options;
-  using Parse = LPWSTR*(WINAPI*)(LPCWSTR, int*);
-  HMODULE shell = LoadLibraryW(L"shell32.dll");
-  const auto parse = shell != nullptr ? reinterpret_cast<Parse>(reinterpret_cast<void*>(
-                                            GetProcAddress(shell, "CommandLineToArgvW")))
-                                      : nullptr;
+  const quillmar::win32::SystemDll shell32{L"shell32.dll"};
+  const auto parse = shell32.Find<decltype(CommandLineToArgvW)>("CommandLineToArgvW");
   int count = 0;
   LPWSTR* argv = parse != nullptr ? parse(GetCommandLineW(), &count) : nullptr;
   for (int i = 1; argv != nullptr && i < count; ++i)
@@ -63,17 +59,12 @@ std::vector<std::u16string> Options(PCWSTR arguments) {
 
 }  // namespace
 
+// Before anything can load a DLL by name, DLLs come from System32 only.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
+  quillmar::win32::SearchSystem32Only();
   try {
     if (const auto options = Options(arguments); !options.empty())
       return quillmar::win32::RunCommandLine(options);
-  } catch (...) {
-    return 1;
-  }
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  try {
     return Run(instance);
   } catch (...) {
     return 1;
