@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <ntsecapi.h>
+
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "registry/Win32Registry.h"
 #include "ui/Forms.h"
 #include "win32/KeyRepeat.h"
+#include "win32/StackGuard.h"
 #include "win32/SystemDlls.h"
 #include "win32/Win32Commands.h"
 #include "win32/Win32Host.h"
@@ -57,11 +60,16 @@ std::vector<std::u16string> Options(PCWSTR arguments) {
   return options;
 }
 
-}  // namespace
+// A random guard for the stack protector, which must not check this frame. Looked up only now:
+// on Windows advapi32 forwards it to cryptbase.dll, which the loader looks for by name.
+[[gnu::no_stack_protector]] void SeedStackGuard() {
+  const quillmar::win32::SystemDll advapi32{L"advapi32.dll"};
+  if (const auto random = advapi32.Find<decltype(RtlGenRandom)>("SystemFunction036"))
+    random(&__stack_chk_guard, sizeof __stack_chk_guard);
+}
 
-// Before anything can load a DLL by name, DLLs come from System32 only.
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
-  quillmar::win32::SearchSystem32Only();
+// Kept out of wWinMain, whose frame the stack protector leaves unchecked.
+[[gnu::noinline]] int Main(HINSTANCE instance, PCWSTR arguments) {
   try {
     if (const auto options = Options(arguments); !options.empty())
       return quillmar::win32::RunCommandLine(options);
@@ -69,4 +77,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
   } catch (...) {
     return 1;
   }
+}
+
+}  // namespace
+
+// Before anything can load a DLL by name, DLLs come from System32 only; then the stack guard is
+// seeded, which no frame alive across it may check.
+[[gnu::no_stack_protector]] int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments,
+                                                int) {
+  quillmar::win32::SearchSystem32Only();
+  SeedStackGuard();
+  return Main(instance, arguments);
 }
