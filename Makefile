@@ -1,5 +1,6 @@
 # The front door: `make test` and `make run` install what is missing, then build and run.
-.PHONY: all deps native windows test test-native test-windows repro dist run screenshots clean format
+.PHONY: all deps native windows test test-native test-windows repro sign-check dist run screenshots \
+	clean format
 
 all: native windows
 
@@ -25,7 +26,11 @@ test-windows: windows
 repro: dist
 	scripts/repro.sh
 
-test: test-native test-windows repro
+# A release signed with a throw-away certificate, checked, and derived again from its signature.
+sign-check: dist
+	scripts/sign-check.sh
+
+test: test-native test-windows repro sign-check
 
 # build/dist/quillmar-VERSION-x86_64.zip: the exe, README.md, LICENSE.txt and SHA256SUMS.
 dist: windows

@@ -6,6 +6,7 @@ packages=(
   cmake make g++ libgtest-dev googletest clang-format
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core python3
+  osslsigncode openssl unzip
 )
 # `fuzz`: only clang and the package that holds libFuzzer's runtime, for `make fuzz`.
 if [ "${1:-}" = fuzz ]; then packages=(clang libclang-rt-14-dev); fi

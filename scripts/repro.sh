@@ -4,21 +4,15 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/.." && pwd)
-copy="$root/build/repro/a-second-copy-under-a-longer-path/src"
-head=$(git -C "$root" rev-parse HEAD)
 dirty=$(git -C "$root" status --porcelain --untracked-files=no)
 [ -z "$dirty" ] || echo "repro: the work tree has uncommitted changes; the second copy is HEAD."
 
-# Kept between runs, so that only what changed is built again.
-if [ ! -d "$copy/.git" ]; then
-  rm -rf "$copy"
-  git clone -q --no-checkout "$root" "$copy"
-fi
-git -C "$copy" fetch -q "$root" "$head"
-git -C "$copy" checkout -q --force --detach "$head"
-git -C "$copy" clean -q -fd
-(cd "$copy" && cmake --preset windows >/dev/null && cmake --build --preset windows --target quillmar >/dev/null)
-python3 "$copy/scripts/dist.py" --build "$copy/build/windows" --out "$copy/build/dist" >/dev/null
+copy=$("$here/build-head.sh")
+# A signed release is compared with the copy's exe given the same signature, not signed again.
+signature="$root/build/dist/quillmar.exe.sig"
+[ -f "$signature" ] || signature=
+env -u QUILLMAR_SIGN_PKCS12 python3 "$copy/scripts/dist.py" --build "$copy/build/windows" \
+  --out "$copy/build/dist" ${signature:+--attach "$signature"} >/dev/null
 
 status=0
 same() {

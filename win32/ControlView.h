@@ -10,6 +10,7 @@
 #include "ui/Control.h"
 #include "win32/Handles.h"
 #include "win32/Pictures.h"
+#include "win32/SystemDlls.h"
 
 namespace quillmar::win32 {
 
@@ -19,6 +20,7 @@ class ViewContext {
   virtual int dpi() const = 0;
   virtual HFONT Font(bool bold) const = 0;
   virtual const Picture* FindPicture(std::string_view name) = 0;
+  virtual const WindowDlls& dlls() const = 0;
   // The focus left a box: a check that this made due runs once the focus has settled.
   virtual void CheckWhenSettled() = 0;
 

@@ -1,7 +1,5 @@
 #include "win32/ControlViews.h"
 
-#include <uxtheme.h>
-
 #include <iterator>
 
 #include "win32/Geometry.h"
@@ -53,7 +51,7 @@ void ButtonView::OnCommand(WORD code) {
 void CheckBoxView::AfterCreate() {
   // Themed boxes ignore the text colour; the boxes on the black panel need theirs.
   if (spec().fore != ui::kNoColour || spec().back != ui::kNoColour)
-    SetWindowTheme(hwnd(), L"", L"");
+    context().dlls().SetWindowTheme(hwnd(), L"", L"");
 }
 
 void CheckBoxView::Sync() {
@@ -68,7 +66,7 @@ void CheckBoxView::OnCommand(WORD code) {
 
 void OptionView::AfterCreate() {
   if (spec().fore != ui::kNoColour || spec().back != ui::kNoColour)
-    SetWindowTheme(hwnd(), L"", L"");
+    context().dlls().SetWindowTheme(hwnd(), L"", L"");
 }
 
 void OptionView::Sync() {

@@ -42,11 +42,15 @@ inline void DeleteGdiObject(HGDIOBJ h) {
 inline void Unhook(HHOOK h) {
   UnhookWindowsHookEx(h);
 }
+inline void FreeDll(HMODULE h) {
+  FreeLibrary(h);
+}
 
 using UniqueHwnd = UniqueHandle<HWND, DestroyHwnd>;
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueHook = UniqueHandle<HHOOK, Unhook>;
+using UniqueDll = UniqueHandle<HMODULE, FreeDll>;
 
 }  // namespace quillmar::win32

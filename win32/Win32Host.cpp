@@ -30,7 +30,7 @@ WindowView* Win32Host::Find(const ui::Window& window) const {
 WindowView* Win32Host::Realize(ui::Window& window) {
   if (WindowView* view = Find(window)) return view;
   ui::Window* model = &window;
-  auto view = std::make_unique<WindowView>(window, instance_, pictures_, [this, model] {
+  auto view = std::make_unique<WindowView>(window, instance_, pictures_, dlls_, [this, model] {
     if (forms_ != nullptr) forms_->Close(*model);
   });
   if (!view->Create()) return nullptr;

@@ -8,6 +8,7 @@
 #include "ui/Forms.h"
 #include "ui/Host.h"
 #include "win32/Pictures.h"
+#include "win32/SystemDlls.h"
 #include "win32/WindowView.h"
 
 namespace quillmar::win32 {
@@ -48,6 +49,8 @@ class Win32Host : public ui::Host {
   HWND ActiveWindow() const;
   void RunModal(const WindowView& view);
 
+  // Loaded before the first window and freed after the last.
+  WindowDlls dlls_;
   HINSTANCE instance_;
   PictureCache pictures_;
   ui::Forms* forms_ = nullptr;

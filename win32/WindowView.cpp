@@ -18,10 +18,11 @@ constexpr int kFirstId = 100;
 }  // namespace
 
 WindowView::WindowView(ui::Window& model, HINSTANCE instance, PictureCache& pictures,
-                       std::function<void()> close_requested)
+                       const WindowDlls& dlls, std::function<void()> close_requested)
     : model_(model),
       instance_(instance),
       pictures_(pictures),
+      dlls_(dlls),
       close_requested_(std::move(close_requested)) {}
 
 WindowView::~WindowView() {

@@ -25,7 +25,7 @@ class WindowView final : public ViewContext {
   static constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
   // close_requested runs when the user asks the window to close (its close box).
-  WindowView(ui::Window& model, HINSTANCE instance, PictureCache& pictures,
+  WindowView(ui::Window& model, HINSTANCE instance, PictureCache& pictures, const WindowDlls& dlls,
              std::function<void()> close_requested);
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
@@ -54,6 +54,7 @@ class WindowView final : public ViewContext {
   int dpi() const override { return dpi_; }
   HFONT Font(bool bold) const override { return fonts_ ? fonts_->Get(bold) : nullptr; }
   const Picture* FindPicture(std::string_view name) override { return pictures_.Find(name); }
+  const WindowDlls& dlls() const override { return dlls_; }
   void CheckWhenSettled() override;
 
  private:
@@ -105,6 +106,7 @@ class WindowView final : public ViewContext {
   ui::Window& model_;
   HINSTANCE instance_;
   PictureCache& pictures_;
+  const WindowDlls& dlls_;
   std::function<void()> close_requested_;
   UniqueHwnd hwnd_;
   std::unique_ptr<FontSet> fonts_;

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include <commctrl.h>
+#include <ntsecapi.h>
 
 #include <string>
 #include <vector>
@@ -10,6 +10,8 @@
 #include "registry/Win32Registry.h"
 #include "ui/Forms.h"
 #include "win32/KeyRepeat.h"
+#include "win32/StackGuard.h"
+#include "win32/SystemDlls.h"
 #include "win32/Win32Commands.h"
 #include "win32/Win32Host.h"
 
@@ -46,11 +48,8 @@ std::vector<std::u16string> Options(PCWSTR arguments) {
   std::vector<std::u16string> options;
   while (*arguments == L' ' || *arguments == L'\t') ++arguments;
   if (*arguments == L'\0') return options;
-  using Parse = LPWSTR*(WINAPI*)(LPCWSTR, int*);
-  HMODULE shell = LoadLibraryW(L"shell32.dll");
-  const auto parse = shell != nullptr ? reinterpret_cast<Parse>(reinterpret_cast<void*>(
-                                            GetProcAddress(shell, "CommandLineToArgvW")))
-                                      : nullptr;
+  const quillmar::win32::SystemDll shell32{L"shell32.dll"};
+  const auto parse = shell32.Find<decltype(CommandLineToArgvW)>("CommandLineToArgvW");
   int count = 0;
   LPWSTR* argv = parse != nullptr ? parse(GetCommandLineW(), &count) : nullptr;
   for (int i = 1; argv != nullptr && i < count; ++i)
@@ -61,21 +60,32 @@ std::vector<std::u16string> Options(PCWSTR arguments) {
   return options;
 }
 
-}  // namespace
+// A random guard for the stack protector, which must not check this frame. Looked up only now:
+// on Windows advapi32 forwards it to cryptbase.dll, which the loader looks for by name.
+[[gnu::no_stack_protector]] void SeedStackGuard() {
+  const quillmar::win32::SystemDll advapi32{L"advapi32.dll"};
+  if (const auto random = advapi32.Find<decltype(RtlGenRandom)>("SystemFunction036"))
+    random(&__stack_chk_guard, sizeof __stack_chk_guard);
+}
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
+// Kept out of wWinMain, whose frame the stack protector leaves unchecked.
+[[gnu::noinline]] int Main(HINSTANCE instance, PCWSTR arguments) {
   try {
     if (const auto options = Options(arguments); !options.empty())
       return quillmar::win32::RunCommandLine(options);
-  } catch (...) {
-    return 1;
-  }
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
-  try {
     return Run(instance);
   } catch (...) {
     return 1;
   }
+}
+
+}  // namespace
+
+// Before anything can load a DLL by name, DLLs come from System32 only; then the stack guard is
+// seeded, which no frame alive across it may check.
+[[gnu::no_stack_protector]] int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments,
+                                                int) {
+  quillmar::win32::SearchSystem32Only();
+  SeedStackGuard();
+  return Main(instance, arguments);
 }

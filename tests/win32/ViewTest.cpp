@@ -9,6 +9,7 @@
 #include "registry/MemoryRegistry.h"
 #include "tweak/Form4.h"
 #include "win32/Fonts.h"
+#include "win32/SystemDlls.h"
 #include "win32/Win32Host.h"
 
 namespace quillmar::test {
@@ -218,6 +219,29 @@ TEST_F(View, TheTipsWrapAtAWidthThatFollowsTheDpi) {
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(SendMessageW(tips, TTM_GETMAXTIPWIDTH, 0, 0), c.tip_width);
   }
+}
+
+// A DLL beside the program, where a plain search looks first, never loads: not as a SystemDll,
+// and by no plain name either once the search is System32 only.
+TEST(SystemDlls, NoneBesideTheProgramLoads) {
+  wchar_t program[MAX_PATH];
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  const std::wstring beside = std::wstring(program, wcsrchr(program, L'\\') + 1) + L"beside.dll";
+  ASSERT_TRUE(CopyFileW(program, beside.c_str(), FALSE));  // any image loads
+  EXPECT_FALSE(win32::SystemDll(L"beside.dll"));
+  win32::SearchSystem32Only();
+  EXPECT_EQ(LoadLibraryW(L"beside.dll"), nullptr);
+  DeleteFileW(beside.c_str());
+}
+
+// Loaded by name from System32, the window's common controls are still the version 6 that the
+// manifest names.
+TEST(SystemDlls, TheWindowGetsTheCommonControlsOfVersion6) {
+  const win32::WindowDlls dlls;
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(GetModuleHandleW(L"comctl32.dll"), path, MAX_PATH);
+  EXPECT_NE(std::wstring(path).find(L"common-controls_6595b64144ccf1df_6."), std::wstring::npos)
+      << path;
 }
 
 }  // namespace
