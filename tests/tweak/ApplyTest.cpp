@@ -164,6 +164,19 @@ TEST(Apply, ThumbnailsKeepAndRestoreTheBitmapType) {
   }
 }
 
+// A type the helpers cannot read is nobody's to replace: thumbnails leave it, and keep nothing.
+TEST(Apply, AnUnreadableBitmapTypeIsLeftAlone) {
+  const Raw expandable{kRegExpandSz, std::string("PBrush\0", 7)};
+  Program p;
+  p.Store(kBitmapType, "", expandable);
+  Form4& f = p.Load();
+  f.OptDontPromptAndDontLogOff1.Select();
+  f.ChckThumbnails.SetValue(kChecked);
+  f.BtnApply.Click();
+  EXPECT_EQ(expandable, p.At(kBitmapType, ""));
+  EXPECT_EQ(kAbsent, p.At(kProgram, "bmp"));
+}
+
 // The load stops at the first value that is not an address; Apply rewrites the list from url1
 // and deletes what the list held at the load beyond its end.
 TEST(Apply, TypedUrlHistory) {

@@ -231,51 +231,5 @@ TEST(FaultSweep, NothingLostUnderAnyRefusal) {
       runs, crashes, rows, addresses, types, read_as_missing);
 }
 
-// Each value the load reads (url2 for the URLs), stored in each bad form, then an untouched
-// Apply (thumbnails on too for the type): everything else ends as with what the form reads as,
-// and an unreadable type is left alone. The registry suite and the fuzz seeds hold more forms.
-TEST(BadData, BehavesAsWhatItReadsAs) {
-  const struct {
-    Raw stored;
-    std::string reads_as;
-  } forms[] = {
-      {.stored = {kRegSz, ""}, .reads_as = ""},
-      {.stored = {kRegSz, "abc"}, .reads_as = "abc"},
-      {.stored = {kRegSz, std::string(1 << 20, 'x')}, .reads_as = std::string(1 << 20, 'x')},
-      {.stored = {kRegDword, std::string("\1\0", 2)}, .reads_as = ""},
-      {.stored = {kRegMultiSz, std::string("1\0b\0\0", 5)}, .reads_as = ""},
-      {.stored = {kRegExpandSz, std::string("PBrush\0", 7)}, .reads_as = ""},
-  };
-  std::set<std::string> done;
-  for (const Row& row : kCatalogue) {
-    const std::string name = ValueName(row, 2);
-    const Key key{KeyOf(row.key).root, KeyOf(row.key).path.data()};
-    const std::string where = std::string(key.path) + "\\" + name;
-    if (name == "ClearRecentDocsOnExit" || name.starts_with("Registered") ||
-        !done.insert(where).second)
-      continue;
-    const auto load_and_apply = [&](const Raw& value, bool thumbnails) {
-      Program p;
-      p.Store(kProgram, "FirstTime", Sz("First"));
-      p.Store(kProgram, "LogOffBox", Sz("NoPromptNoLogOff"));
-      p.Store(kBitmapType, "", Sz("PBrush"));
-      p.Store(key, name, value);
-      p.Open();
-      if (thumbnails) p.tweak->ChckThumbnails.SetValue(kChecked);
-      p.tweak->BtnApply.Click();
-      auto out = Snapshot(p);
-      out.erase(where);
-      return out;
-    };
-    for (int thumbnails = 0; thumbnails <= (where == ".bmp\\"); ++thumbnails)
-      for (const auto& form : forms) {
-        SCOPED_TRACE(testing::Message() << where << ": " << testing::PrintToString(form.stored)
-                                        << (thumbnails ? ", thumbnails" : ""));
-        EXPECT_EQ(load_and_apply(Sz(form.reads_as), thumbnails && form.stored.type == kRegSz),
-                  load_and_apply(form.stored, thumbnails));
-      }
-  }
-}
-
 }  // namespace
 }  // namespace quillmar::test
