@@ -1,32 +1,35 @@
 #include "app/Commands.h"
 
+#include <set>
+
 #include "app/FileCheck.h"
 #include "app/Headless.h"
+#include "app/Overrides.h"
+#include "app/Status.h"
 #include "regfile/PreferenceItems.h"
 #include "regfile/RegFile.h"
+#include "tweak/Setting.h"
 #include "ui/Host.h"
 
 namespace quillmar {
 namespace {
 
 constexpr const char* kUsage[] = {
-    "Usage: quillmar [--export FILE | --import FILE [--dry-run] | --help | --version]",
+    "Usage: quillmar [--export FILE | --import FILE [--dry-run] | --check FILE | --status [--json]",
+    "                 | --help | --version]",
     "  (none)                    open the settings window",
     "  --export FILE             write what Apply would write now to FILE, a .reg file",
     "                            (named *.xml: Group Policy registry preference items)",
     "  --import FILE             check FILE against Quillmar's settings, then apply it",
     "  --import FILE --dry-run   check FILE and list what would change, writing nothing",
-    "Exit status: 0 done, 1 some values could not be written, 2 bad command line or file.",
+    "  --check FILE              exit 3 if importing FILE would change something or be overridden",
+    "  --status [--json]         list each setting: stored, machine-wide, in force",
+    "Exit status: 0 done, 1 some values could not be written, 2 bad command line or file,",
+    "3 --check found a difference.",
 };
 
 std::u16string Wide(std::string_view ascii) {
   return {ascii.begin(), ascii.end()};
-}
-
-// What the content reads as; nothing for none, or for what cannot be read.
-std::optional<RegValue> Decoded(const Content& content) {
-  if (content.state != Content::kValue) return std::nullopt;
-  return Decode(content.value.type, content.value.bytes);
 }
 
 // A file named *.xml, in any case, takes preference items; any other a registry editor file.
@@ -63,9 +66,12 @@ class Command {
     return kDone;
   }
 
+  enum class Mode { kImport, kDryRun, kCheck };
+
   // The window's own load, with the file's values in place of the stored ones, and its own
-  // Apply: the same writes in the same order under the same guards. A dry run keeps them.
-  int Import(bool dry_run) {
+  // Apply: the same writes in the same order under the same guards. A dry run and a check keep
+  // them; a check tells by its status whether the file is what is in force.
+  int Import(Mode mode) {
     std::string bytes, why;
     if (!p_.ReadFile(file_, bytes, why)) return Fail(why);
     const auto parsed = ParseRegFile(bytes, p_.codec());
@@ -73,22 +79,34 @@ class Command {
     const auto checked = CheckFile(std::get<RegFile>(parsed));
     if (const auto* error = std::get_if<RegFileError>(&checked)) return Fail(*error);
 
-    OverlayRegistry overlay(p_.registry(), dry_run ? OverlayRegistry::Writes::kKept
-                                                   : OverlayRegistry::Writes::kCarried);
+    OverlayRegistry overlay(p_.registry(), mode == Mode::kImport ? OverlayRegistry::Writes::kCarried
+                                                                 : OverlayRegistry::Writes::kKept);
+    std::set<std::pair<const Row*, std::int32_t>> given;
     for (const FileValue& v : std::get<std::vector<FileValue>>(checked)) {
       const KeyPath& key = KeyOf(v.spot.row->key);
       const std::optional<RegValue>& value = v.entry->value;
       overlay.PutInFront(key.root, key.path, ValueName(*v.spot.row, v.spot.number),
                          value ? std::optional(Encode(*value)) : std::nullopt);
+      given.insert({v.spot.row, v.spot.number});
     }
-    if (dry_run) p_.Out(u"Dry run: nothing is written.");
+    if (mode == Mode::kDryRun) p_.Out(u"Dry run: nothing is written.");
+    Module1 machine{p_.registry()};
     int status = kDone;
     int changed = 0;
+    bool overridden = false;
     for (const Change& change : ApplyWithoutView(overlay, p_.PlatformId())) {
       const OverlayRegistry::Written& w = *change.written;
       if (w.after != w.before) {
         p_.Out(LocationText(change.spot) + u": " + Shown(w.before) + u" -> " + Shown(w.after));
         ++changed;
+      }
+      // Only what the file sets is the file's to be overridden.
+      const auto twin = given.contains({change.spot.row, change.spot.number})
+                            ? Overriding(machine, change)
+                            : std::nullopt;
+      if (twin) {
+        p_.Out(OverridingLine(p_.codec(), change, *twin));
+        overridden = true;
       }
       // A refused write of what the location already holds loses nothing.
       if (w.result != kSuccess && w.wanted != w.after) {
@@ -97,8 +115,11 @@ class Command {
         status = kSomeRefused;
       }
     }
-    if (changed == 0) p_.Out(dry_run ? u"Nothing would change." : u"Nothing changed.");
-    if (changed > 0 && !dry_run) p_.Out(u"Most settings take effect at the next logon.");
+    if (mode == Mode::kCheck && (changed > 0 || overridden)) return kDiffers;
+    if (changed == 0)
+      p_.Out(mode == Mode::kImport ? u"Nothing changed." : u"Nothing would change.");
+    if (changed > 0 && mode == Mode::kImport)
+      p_.Out(u"Most settings take effect at the next logon.");
     return status;
   }
 
@@ -111,22 +132,13 @@ class Command {
     p_.Err(file_ + u":" + Wide(std::to_string(error.line)) + u": " + Text(error.what));
     return kBadInput;
   }
-  // ANSI bytes for the console; a byte the code page cannot show becomes '?'.
-  std::u16string Text(std::string_view ansi) {
-    std::u16string text;
-    if (p_.codec().FromAnsi(ansi, text)) return text;
-    text.clear();
-    for (unsigned char c : ansi) text.push_back(c < 0x80 ? c : u'?');
-    return text;
-  }
+  std::u16string Text(std::string_view ansi) { return ConsoleText(p_.codec(), ansi); }
   // The content as the list of changes shows it.
   std::u16string Shown(const Content& content) {
     if (content.state == Content::kNone) return u"(none)";
     const std::optional<RegValue> value = Decoded(content);
     if (!value) return u"(unreadable)";
-    if (const auto* number = std::get_if<std::int32_t>(&*value))
-      return Wide(std::to_string(*number));
-    return u'"' + Text(std::get<std::string>(*value)) + u'"';
+    return Text(quillmar::Shown(value));
   }
 
   CommandPlatform& p_;
@@ -139,6 +151,14 @@ int Usage(CommandPlatform& platform) {
 }
 
 }  // namespace
+
+std::u16string ConsoleText(TextCodec& codec, std::string_view ansi) {
+  std::u16string text;
+  if (codec.FromAnsi(ansi, text)) return text;
+  text.clear();
+  for (unsigned char c : ansi) text.push_back(c < 0x80 ? c : u'?');
+  return text;
+}
 
 int RunCommand(const std::vector<std::u16string>& args, CommandPlatform& platform) {
   const auto is = [&](std::size_t i, std::u16string_view option) {
@@ -154,12 +174,17 @@ int RunCommand(const std::vector<std::u16string>& args, CommandPlatform& platfor
     return kDone;
   }
   if (args.size() == 2 && is(0, u"--export") && file(1)) return Command(platform, args[1]).Export();
+  using Mode = Command::Mode;
   if (args.size() == 2 && is(0, u"--import") && file(1))
-    return Command(platform, args[1]).Import(false);
+    return Command(platform, args[1]).Import(Mode::kImport);
   if (args.size() == 3 && is(0, u"--import") && file(1) && is(2, u"--dry-run"))
-    return Command(platform, args[1]).Import(true);
+    return Command(platform, args[1]).Import(Mode::kDryRun);
   if (args.size() == 3 && is(0, u"--dry-run") && is(1, u"--import") && file(2))
-    return Command(platform, args[2]).Import(true);
+    return Command(platform, args[2]).Import(Mode::kDryRun);
+  if (args.size() == 2 && is(0, u"--check") && file(1))
+    return Command(platform, args[1]).Import(Mode::kCheck);
+  if (args.size() == 1 && is(0, u"--status")) return RunStatus(platform, false);
+  if (args.size() == 2 && is(0, u"--status") && is(1, u"--json")) return RunStatus(platform, true);
   return Usage(platform);
 }
 

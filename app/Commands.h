@@ -32,9 +32,13 @@ class CommandPlatform {
 inline constexpr int kDone = 0;
 inline constexpr int kSomeRefused = 1;
 inline constexpr int kBadInput = 2;
+inline constexpr int kDiffers = 3;  // --check: the file is not what is in force
 
 // Runs the options that follow the program's name: --export FILE, --import FILE [--dry-run],
-// --help, --version. Never opens a window.
+// --check FILE, --status [--json], --help, --version. Never opens a window.
 int RunCommand(const std::vector<std::u16string>& args, CommandPlatform& platform);
+
+// ANSI bytes for the console; a byte the code page cannot show becomes '?'.
+std::u16string ConsoleText(TextCodec& codec, std::string_view ansi);
 
 }  // namespace quillmar

@@ -2,25 +2,31 @@
 
 #include <algorithm>
 
-#include "app/QuietHost.h"
 #include "app/Start.h"
-#include "registry/Module1.h"
-#include "tweak/Form4.h"
-#include "ui/Forms.h"
 
 namespace quillmar {
+namespace {
 
-std::vector<Change> ApplyWithoutView(OverlayRegistry& overlay, int platform_id) {
-  Module1 module{overlay};
-  QuietHost host{platform_id};
-  ui::Forms forms{host};
+Form4& Loaded(ui::Forms& forms, Module1& module) {
   RegisterWindows(forms, module);
-  auto& form = dynamic_cast<Form4&>(*forms.Load("Form4"));
-  overlay.ClearFront();
-  form.ApplySettings();
+  return dynamic_cast<Form4&>(*forms.Load("Form4"));
+}
 
+}  // namespace
+
+TweakWithoutView::TweakWithoutView(OverlayRegistry& overlay, int platform_id)
+    : overlay_(overlay),
+      module_(overlay),
+      host_(platform_id),
+      forms_(host_),
+      form_(Loaded(forms_, module_)) {
+  overlay_.ClearFront();
+}
+
+std::vector<Change> TweakWithoutView::Apply() {
+  form_.ApplySettings();
   std::vector<Change> changes;
-  for (const OverlayRegistry::Written& written : overlay.written())
+  for (const OverlayRegistry::Written& written : overlay_.written())
     if (const auto spot = Locate(written.root, written.path, written.name))
       changes.push_back({*spot, &written});
   std::stable_sort(changes.begin(), changes.end(), [](const Change& a, const Change& b) {

@@ -19,6 +19,12 @@ struct Content {
   bool operator==(const Content&) const = default;
 };
 
+// What the content reads as; nothing for none, or for what cannot be read.
+inline std::optional<RegValue> Decoded(const Content& content) {
+  if (content.state != Content::kValue) return std::nullopt;
+  return Decode(content.value.type, content.value.bytes);
+}
+
 // Stands in front of another back end for the command line. Values put in front answer reads
 // as if they were stored, until ClearFront. Writes and deletions are either kept here, where
 // later reads see them first and nothing reaches the other back end (a dry run, an export), or

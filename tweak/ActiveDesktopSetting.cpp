@@ -27,6 +27,8 @@ class ActiveDesktopSetting final : public Setting {
     item_box_.SetValue(0);
   }
 
+  InForce StateInForce() const override { return BoxInForce(m_, feature_); }
+
  private:
   std::string WhatApplyWrites(const Row& row) const override {
     if (&row == &feature_) return "1 when checked, 0 otherwise";

@@ -20,6 +20,8 @@ class BoxSetting final : public Setting {
     for (const Row& row : rows_) Write(m_, row, ValueOf(row.rule, box_.value()));
   }
 
+  InForce StateInForce() const override { return BoxInForce(m_, rows_.front()); }
+
  private:
   std::string WhatApplyWrites(const Row& row) const override {
     return row.rule == Rule::kShowItem ? "1 when unchecked, 0 otherwise"
@@ -30,6 +32,17 @@ class BoxSetting final : public Setting {
 };
 
 }  // namespace
+
+InForce BoxInForce(Module1& m, const Row& row) {
+  const std::optional<RegValue> stored = ReadIfSet(m, row);
+  const std::optional<RegValue> machine = ReadTwin(m, row);
+  const bool checked = StateOf(row.rule, machine.value_or(stored.value_or(""))) == 1;
+  const bool item = row.rule == Rule::kShowItem;
+  return {.control = row.control,
+          .stored = stored,
+          .machine = machine,
+          .state = item ? (checked ? "shown" : "hidden") : (checked ? "on" : "off")};
+}
 
 std::unique_ptr<Setting> MakeBoxSetting(Form4& form, Module1& m, std::span<const Row> rows) {
   return std::make_unique<BoxSetting>(form, m, rows);

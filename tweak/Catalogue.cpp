@@ -12,6 +12,16 @@ RegValue Read(Module1& m, const Row& row, std::int32_t number, ReadOutcome* outc
   return m.QueryValue(key.root, std::string(key.path), ValueName(row, number), outcome);
 }
 
+std::optional<RegValue> ReadTwin(Module1& m, const Row& row) {
+  const auto twin = TwinOf(row);
+  if (!twin) return std::nullopt;
+  ReadOutcome outcome = ReadOutcome::kMissing;
+  RegValue value =
+      m.QueryValue(twin->root, std::string(twin->path), std::string(twin->name), &outcome);
+  if (outcome != ReadOutcome::kValue) return std::nullopt;
+  return value;
+}
+
 bool Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number) {
   const KeyPath& key = KeyOf(row.key);
   if (row.storage == Storage::kForcedText) m.SaveAsText = true;

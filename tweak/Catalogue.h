@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,11 +32,14 @@ enum class KeyLabel {
 struct KeyPath {
   RegHandle root;
   std::string_view path;
+  // A policy key: Windows reads each of its values under HKEY_LOCAL_MACHINE first, for every
+  // user, and that machine-wide twin takes precedence where it is set.
+  bool machine_twin = false;
 };
 
 inline constexpr std::array<KeyPath, 10> kKeys{{
-    {kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"},
-    {kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System"},
+    {kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer", true},
+    {kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", true},
     {kLocalMachine, "Network\\Logon"},
     {kCurrentUser, "Control Panel\\Desktop\\WindowMetrics"},
     {kCurrentUser, "Software\\Microsoft\\MS Setup (ACME)\\User Info"},
@@ -187,12 +191,22 @@ constexpr Location LocationOf(const Row& row) {
   return {KeyOf(row.key).root, KeyOf(row.key).path, row.value};
 }
 
+// The value of the same name under the same path of HKEY_LOCAL_MACHINE, for a row of a policy
+// key; only ever read.
+constexpr std::optional<Location> TwinOf(const Row& row) {
+  if (!KeyOf(row.key).machine_twin) return std::nullopt;
+  return Location{kLocalMachine, KeyOf(row.key).path, row.value};
+}
+
 // The value name of a row; `number` picks "url1", "url2", ... of a numbered row.
 std::string ValueName(const Row& row, std::int32_t number = 0);
 
 // The helpers of Module1 on a row, with what they report: `outcome`, when given, tells whether
 // the read found a value, nothing, or something it could not read.
 RegValue Read(Module1& m, const Row& row, std::int32_t number = 0, ReadOutcome* outcome = nullptr);
+// The twin's value where it holds a number or a text; nothing where it holds anything else, or
+// where the row has no twin.
+std::optional<RegValue> ReadTwin(Module1& m, const Row& row);
 // Sets SaveAsText first when the row is stored as forced text; true when the value was stored.
 bool Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number = 0);
 // True when the value is gone afterwards.

@@ -24,8 +24,10 @@ class Form4 final : public ui::Window {
   void BtnApply_Click();
   // Every write and deletion of Apply, without the log-off step.
   void ApplySettings();
-  // What the control's setting writes where.
+  // What the control's setting writes where, after what overrides it machine-wide, read now.
   std::string ToolTip(const ui::Control& control) const override;
+  bool HasToolTip(const ui::Control& control) const override;
+  const std::vector<std::unique_ptr<Setting>>& settings() const { return settings_; }
 
   // Form4.cpp: below and above the pages: Close, and the tabs.
   void Command1_Click();

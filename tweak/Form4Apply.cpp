@@ -22,8 +22,15 @@ void Form4::BtnApply_Click() {
 
 std::string Form4::ToolTip(const ui::Control& control) const {
   for (const auto& setting : settings_)
-    if (std::string tip = setting->Tip(control.name()); !tip.empty()) return tip;
+    if (std::string tip = setting->Tip(control.name()); !tip.empty())
+      return setting->OverrideTip(control) + tip;
   return {};
+}
+
+bool Form4::HasToolTip(const ui::Control& control) const {
+  for (const auto& setting : settings_)
+    if (!setting->Tip(control.name()).empty()) return true;
+  return false;
 }
 
 }  // namespace quillmar

@@ -28,6 +28,14 @@ class LogOffChoiceSetting final : public Setting {
       if (options_[i]->value()) Write(m_, rows_[i], TextOf(rows_[i]));
   }
 
+  // Named by the option the load selected, as the window shows the choice.
+  InForce StateInForce() const override {
+    InForce now = Setting::StateInForce();
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+      if (options_[i]->value()) now.control = rows_[i].control;
+    return now;
+  }
+
  private:
   std::string WhatApplyWrites(const Row& row) const override {
     return Quoted(row.text) + " when selected";

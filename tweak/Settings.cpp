@@ -59,6 +59,19 @@ std::string Quoted(std::string_view text) {
   return std::string(1, '"').append(text).append(1, '"');
 }
 
+std::string Shown(const std::optional<RegValue>& value) {
+  if (!value) return "not set";
+  if (const auto* text = std::get_if<std::string>(&*value)) return Quoted(*text);
+  return AsText(*value);
+}
+
+std::optional<RegValue> ReadIfSet(Module1& m, const Row& row) {
+  ReadOutcome outcome = ReadOutcome::kMissing;
+  RegValue value = Read(m, row, 0, &outcome);
+  if (outcome != ReadOutcome::kValue) return std::nullopt;
+  return value;
+}
+
 std::vector<std::unique_ptr<Setting>> MakeSettings(Form4& form, Module1& m,
                                                    std::span<const Row> rows) {
   std::vector<std::unique_ptr<Setting>> settings;
@@ -86,6 +99,22 @@ std::string Setting::Tip(std::string_view control) const {
     tip.append(WhatApplyWrites(row));
   }
   return tip;
+}
+
+InForce Setting::StateInForce() const {
+  return {.control = rows_.front().control, .stored = ReadIfSet(m_, rows_.front())};
+}
+
+std::string Setting::OverrideTip(const ui::Control& control) const {
+  const auto twin = TwinOf(rows_.front());
+  if (!twin || control.name() != rows_.front().control) return {};
+  const InForce now = StateInForce();
+  if (!now.machine || !now.state) return {};
+  return "In force for every user of this computer: " + Shown(now.machine) + ", so " +
+         Quoted(TrimBlanks(control.caption())) + " is " + *now.state + ".\n" +
+         std::string(RootName(twin->root)) + "\\" + std::string(twin->path) + "\\" +
+         std::string(twin->name) +
+         "\nThis box cannot change it until an administrator removes that value.\n\n";
 }
 
 }  // namespace quillmar

@@ -46,6 +46,11 @@ class TypedUrlSetting final : public Setting {
     m_.TypedUrlCount = count;
   }
 
+  // The history's values carry numbers, so what is stored is told by how many the load found.
+  InForce StateInForce() const override {
+    return {.control = rows_.front().control, .stored = m_.TypedUrlCount};
+  }
+
  private:
   std::string WhatApplyWrites(const Row&) const override {
     if (m_.TypedUrlEndUnknown)

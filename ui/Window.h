@@ -38,8 +38,11 @@ class Window {
   virtual void Form_Load() {}
   // The focus the window gives when it is first shown; nullptr for the first in tab order.
   virtual Control* InitialFocus() { return nullptr; }
-  // The text shown when the pointer rests on the control; empty for none.
+  // The text shown when the pointer rests on the control, asked each time it shows; empty for
+  // none.
   virtual std::string ToolTip(const Control&) const { return {}; }
+  // Whether the control has a tooltip at all; reads nothing the tooltip may show.
+  virtual bool HasToolTip(const Control&) const { return false; }
   // Whether Esc closes the window as its close box does.
   virtual bool ClosesOnEscape() const { return false; }
 

@@ -22,18 +22,22 @@ ToolTips::ToolTips(HWND owner, HINSTANCE instance)
     SendMessageW(hwnd_.get(), TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kShownMilliseconds, 0));
 }
 
-void ToolTips::Add(HWND control, const std::string& text) {
-  if (!hwnd_ || control == nullptr || text.empty()) return;
-  std::wstring lines;
-  for (const wchar_t c : Widen(text))
-    lines += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+void ToolTips::Add(HWND control) {
+  if (!hwnd_ || control == nullptr) return;
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = GetParent(control);
   tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = lines.data();
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
   SendMessageW(hwnd_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ToolTips::Answer(NMTTDISPINFOW& asked, const std::string& text) {
+  shown_.clear();
+  for (const wchar_t c : Widen(text))
+    shown_ += c == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, c);
+  asked.lpszText = shown_.data();
 }
 
 void ToolTips::Scale(int dpi, HFONT font) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "win32/Handles.h"
@@ -14,14 +16,17 @@ class ToolTips {
  public:
   // Hidden and owned by `owner`; when it cannot be created, no control gets a tooltip.
   ToolTips(HWND owner, HINSTANCE instance);
-  // `text` is lines separated by LF.
-  void Add(HWND control, const std::string& text);
+  // Its text is asked for each time its tip shows, by TTN_GETDISPINFOW to its parent.
+  void Add(HWND control);
+  // The text of the tip about to show, lines separated by LF; kept until the next is asked for.
+  void Answer(NMTTDISPINFOW& asked, const std::string& text);
   void Scale(int dpi, HFONT font);
   // The window went with its owner.
   void Forget() { hwnd_.release(); }
 
  private:
   UniqueHwnd hwnd_;
+  std::wstring shown_;
 };
 
 }  // namespace quillmar::win32

@@ -87,15 +87,20 @@ void WindowView::OnDialogKey(WORD id) {
 
 void WindowView::AddTips() {
   if (tips_ || !hwnd_) return;
-  std::vector<std::pair<HWND, std::string>> tools;
+  std::vector<HWND> tools;
   for (const auto& view : controls_)
-    if (view->hwnd() != nullptr)
-      if (std::string tip = model_.ToolTip(view->model()); !tip.empty())
-        tools.emplace_back(view->hwnd(), std::move(tip));
+    if (view->hwnd() != nullptr && model_.HasToolTip(view->model())) tools.push_back(view->hwnd());
   if (tools.empty()) return;
   tips_ = std::make_unique<ToolTips>(hwnd_.get(), instance_);
   tips_->Scale(dpi_, Font(false));
-  for (const auto& [hwnd, tip] : tools) tips_->Add(hwnd, tip);
+  for (HWND tool : tools) tips_->Add(tool);
+}
+
+bool WindowView::AnswerTip(NMHDR& header) {
+  if (!tips_ || header.code != TTN_GETDISPINFOW) return false;
+  if (ControlView* view = Find(reinterpret_cast<HWND>(header.idFrom)))
+    tips_->Answer(reinterpret_cast<NMTTDISPINFOW&>(header), model_.ToolTip(view->model()));
+  return true;
 }
 
 }  // namespace quillmar::win32

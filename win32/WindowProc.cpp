@@ -34,6 +34,9 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       // What no control sent: the dialog manager's Enter and Esc.
       if (lparam == 0) OnDialogKey(LOWORD(wparam));
       return 0;
+    case WM_NOTIFY:
+      if (AnswerTip(*reinterpret_cast<NMHDR*>(lparam))) return 0;
+      break;
     case WM_CLOSE:
       if (close_requested_) close_requested_();
       return 0;

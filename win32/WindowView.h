@@ -102,6 +102,9 @@ class WindowView final : public ViewContext {
   HWND FirstFocusIn(HWND page) const;
   // Gives each control with a text its tooltip, once every page exists.
   void AddTips();
+  // The tooltip asks for a control's text as it shows it: asked of the model now, so that it
+  // tells what is in force now. True when the notification was that.
+  bool AnswerTip(NMHDR& header);
 
   ui::Window& model_;
   HINSTANCE instance_;

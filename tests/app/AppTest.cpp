@@ -265,5 +265,135 @@ TEST(Commands, RefusedWritesAreListed) {
   EXPECT_EQ("Most settings take effect at the next logon.", platform.out.back());
 }
 
+const Key kMachineExplorer{kLocalMachine,
+                           "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"};
+const std::string kMachineNoRun =
+    std::string("HKEY_LOCAL_MACHINE\\") + kMachineExplorer.path + "\\NoRun";
+
+// The user's NoRun and its machine-wide twin, which Windows reads first.
+const struct {
+  const char* label;
+  Stored twin;
+  Raw user;
+  int file;  // NoRun as the checked file gives it
+  std::string tip;
+  std::string status;
+  int check;
+  Lines check_out;
+} kTwins[] = {
+    {.label = "a machine-wide 1 over the user's 0",
+     .twin = Dword(1),
+     .user = Dword(0),
+     .file = 0,
+     .tip = "In force for every user of this computer: 1, so \"Run...\" is hidden.",
+     .status = "Run...: stored 0; machine-wide 1; in force: hidden",
+     .check = kDiffers,
+     .check_out = {kMachineNoRun + ": 1, machine-wide, stays in force over 0"}},
+    {.label = "a machine-wide 1 over the same",
+     .twin = Dword(1),
+     .user = Dword(1),
+     .file = 1,
+     .tip = "In force for every user of this computer: 1, so \"Run...\" is hidden.",
+     .status = "Run...: stored 1; machine-wide 1; in force: hidden",
+     .check = kDone,
+     .check_out = {"Nothing would change."}},
+    {.label = "a machine-wide 0 over the user's 1",
+     .twin = Dword(0),
+     .user = Dword(1),
+     .file = 1,
+     .tip = "In force for every user of this computer: 0, so \"Run...\" is shown.",
+     .status = "Run...: stored 1; machine-wide 0; in force: shown",
+     .check = kDiffers,
+     .check_out = {kMachineNoRun + ": 0, machine-wide, stays in force over 1"}},
+    {.label = "a machine-wide text \"1\" over the user's 1",
+     .twin = Sz("1"),
+     .user = Dword(1),
+     .file = 1,
+     .tip = "In force for every user of this computer: \"1\", so \"Run...\" is hidden.",
+     .status = "Run...: stored 1; machine-wide \"1\"; in force: hidden",
+     .check = kDone,
+     .check_out = {"Nothing would change."}},
+    {.label = "a machine-wide value of another type reads as none",
+     .twin = Raw{kRegBinary, std::string("\1\0\0\0", 4)},
+     .user = Dword(0),
+     .file = 0,
+     .tip = std::string("HKEY_CURRENT_USER\\") + kExplorer.path,
+     .status = "Run...: stored 0; in force: shown",
+     .check = kDone,
+     .check_out = {"Nothing would change."}},
+    {.label = "no machine-wide value, the user's a text",
+     .twin = kAbsent,
+     .user = Sz("1"),
+     .file = 1,
+     .tip = std::string("HKEY_CURRENT_USER\\") + kExplorer.path,
+     .status = "Run...: stored \"1\"; in force: hidden; Apply would change this",
+     .check = kDiffers,
+     .check_out = {std::string("HKEY_CURRENT_USER\\") + kExplorer.path + "\\NoRun: \"1\" -> 1"}},
+};
+
+void StoreNoRun(Program& p, const Stored& twin, const Raw& user) {
+  if (twin) p.Store(kMachineExplorer, "NoRun", *twin);
+  p.Store(kExplorer, "NoRun", user);
+}
+
+TEST(MachineWide, TheTipSaysWhatIsInForceFirst) {
+  for (const auto& c : kTwins) {
+    SCOPED_TRACE(c.label);
+    Program p;
+    StoreNoRun(p, c.twin, c.user);
+    const Form4& f = p.Load();
+    const std::string tip = f.ToolTip(f.ChckRun);
+    EXPECT_EQ(c.tip, tip.substr(0, tip.find('\n')));
+  }
+}
+
+TEST(MachineWide, StatusShowsWhatIsInForce) {
+  for (const auto& c : kTwins) {
+    SCOPED_TRACE(c.label);
+    Platform platform;
+    StoreNoRun(platform.p, c.twin, c.user);
+    platform.p.registry.armed = true;
+    EXPECT_EQ(kDone, platform.Run({u"--status"}));
+    EXPECT_EQ(0, platform.p.registry.Writes());
+    const auto run =
+        std::find_if(platform.out.begin(), platform.out.end(),
+                     [](const std::string& line) { return line.starts_with("Run..."); });
+    ASSERT_NE(run, platform.out.end());
+    EXPECT_EQ(c.status, *run);
+  }
+}
+
+// Only a file everything else in it already agrees with: what --check sees is NoRun alone.
+TEST(MachineWide, CheckTellsAFileFromWhatIsInForce) {
+  for (const auto& c : kTwins) {
+    SCOPED_TRACE(c.label);
+    Platform platform;
+    platform.files[u"f.reg"] =
+        "REGEDIT4\n" + Header(kExplorer) + "\"NoRun\"=dword:" + std::to_string(c.file) + "\n";
+    platform.Run({u"--import", u"f.reg"});
+    StoreNoRun(platform.p, c.twin, c.user);
+    platform.p.registry.armed = true;
+    EXPECT_EQ(c.check, platform.Run({u"--check", u"f.reg"}));
+    EXPECT_EQ(c.check_out, platform.out);
+    EXPECT_EQ(0, platform.p.registry.Writes());
+  }
+}
+
+// Whatever a text holds, the document is JSON of nothing but ASCII.
+TEST(MachineWide, StatusAsJsonEscapesEveryText) {
+  Platform platform;
+  platform.p.Store(kUserInfo, "DefName", Sz("a\"b\\c\x01\xe9"));
+  EXPECT_EQ(kDone, platform.Run({u"--status", u"--json"}));
+  const auto name = std::find_if(platform.out.begin(), platform.out.end(), [](const auto& line) {
+    return line.find("\"Default name:\"") != std::string::npos;
+  });
+  ASSERT_NE(name, platform.out.end());
+  EXPECT_EQ(
+      "  {\"caption\": \"Default name:\", \"stored\": \"a\\u0022b\\u005cc\\u0001\\u00e9\", "
+      "\"machine_wide\": null, \"in_force\": \"a\\u0022b\\u005cc\\u0001\\u00e9\", "
+      "\"apply_would_change\": true},",
+      *name);
+}
+
 }  // namespace
 }  // namespace quillmar::test

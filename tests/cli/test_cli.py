@@ -1,5 +1,6 @@
 """The real quillmar.exe with options under Wine: files, redirected output, exit statuses."""
 
+import json
 import os
 import pathlib
 import re
@@ -93,3 +94,22 @@ class CommandLine(Scenario):
                                  self.file(name, "utf-8")))
         self.assertEqual(texts[0], texts[1])  # the same text, and as many items stamped
         self.assertEqual(texts[0][1], len(set(re.findall(r' uid="([^"]*)"', texts[0][0]))))
+
+    def test_a_machine_wide_value_in_force_over_the_users(self):
+        machine = EXPLORER.replace("HKCU", "HKLM")
+        self.reg_add(machine, "NoRun", "REG_DWORD", "1")
+        self.reg_add(EXPLORER, "NoRun", "REG_DWORD", "0")
+        self.run_exe("--export", "a.reg")  # the user's 0
+        override = machine.replace("HKLM", "HKEY_LOCAL_MACHINE") + (
+            r"\NoRun: 1, machine-wide, stays in force over 0")
+        self.assertIn(override, self.run_exe("--import", "a.reg")[1])
+        self.assertIn("Run...: stored 0; machine-wide 1; in force: hidden",
+                      self.run_exe("--status")[1])
+        settings = json.loads("\n".join(self.run_exe("--status", "--json")[1]))["settings"]
+        self.assertIn({"caption": "Run...", "stored": 0, "machine_wide": 1, "in_force": "hidden",
+                       "apply_would_change": False}, settings)
+        self.assertEqual((3, [override], []), self.run_exe("--check", "a.reg"))
+        pathlib.Path(self.dir, "b.reg").write_text(self.file("a.reg").replace(
+            '"NoRun"=dword:00000000', '"NoRun"=dword:00000001'), "utf-16-le", newline="")
+        self.assertEqual(0, self.run_exe("--import", "b.reg")[0])
+        self.assertEqual((0, ["Nothing would change."], []), self.run_exe("--check", "b.reg"))

@@ -4,6 +4,8 @@ import time
 
 from harness import PROGRAM_KEY, Scenario
 
+EXPLORER = r"Software\Microsoft\Windows\CurrentVersion\Policies\Explorer"
+
 
 class StartUp(Scenario):
     def test_agreement_then_esc_and_enter_on_the_prompt_and_a_cancelled_choice_used(self):
@@ -57,8 +59,20 @@ class Tweak(Scenario):
     def focused(self):
         return next(c for c in self.wait_active() if c["focus"])
 
-    def test_shortcuts_and_a_tip_then_a_slider_click_and_an_invalid_size_refusing_a_click(self):
+    def tip(self, caption, line):  # the tip of the control once it shows that line
+        box = self.find(caption)
+        self.xdotool("mousemove", "--sync", box["rect"][0] + 20, box["rect"][1] + 5)
+        return self.wait_for(lambda: next((w[0]["text"] for w in self.tops(None) if w[0]["class"]
+                                           == "tooltips_class32" and line in w[0]["text"]), None),
+                             f"the tip of {caption!r}")
+
+    def test_tips_and_shortcuts_then_a_slider_click_and_an_invalid_size_refusing_a_click(self):
+        self.reg_add("HKLM\\" + EXPLORER, "NoRun", "REG_DWORD", "1")  # over the user's own 0
+        self.reg_add("HKCU\\" + EXPLORER, "NoRun", "REG_DWORD", "0")
         self.open_tweak()
+        tip = self.tip(" Run...", "\r\nHKEY_LOCAL_MACHINE\\" + EXPLORER + "\\NoRun\r\n")
+        self.assertTrue(tip.startswith(
+            'In force for every user of this computer: 1, so "Run..." is hidden.\r\n'), tip)
         desktop, favorites = "Hide all items on the desktop.", " Favorites"
         for keys, page, focus in [("ctrl+Tab", 1, desktop), ("ctrl+shift+Tab", 0, favorites),
                                   ("ctrl+Prior", 3, "Don' t prompt me next time and don' t Log off."),
@@ -70,11 +84,8 @@ class Tweak(Scenario):
         self.xdotool("key", "ctrl+Next")  # the tab strip keeps the focus
         self.wait_for(lambda: self.focused()["class"] == "SysTabControl32"
                       and self.visible("SysTabControl32")["state"] == 1, "page 2, tabs focused")
-        box = self.find("Hide all items on the desktop.")
-        self.xdotool("mousemove", "--sync", box["rect"][0] + 20, box["rect"][1] + 5)
-        tip = self.wait_for(lambda: next((w[0] for w in self.tops(None)
-                                          if w[0]["class"] == "tooltips_class32"), None), "the tip")
-        self.assertIn("\r\nNoDesktop (REG_DWORD): 1 when checked, 0 otherwise", tip["text"])
+        self.tip("Hide all items on the desktop.",
+                 "\r\nNoDesktop (REG_DWORD): 1 when checked, 0 otherwise")
         self.click(self.visible("SysTabControl32"), dx=10, dy=8)  # the first tab's corner
         self.xdotool("key", "Right")
         self.wait_for(lambda: self.visible("SysTabControl32")["state"] == 1, "the second page")
