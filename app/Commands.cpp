@@ -94,11 +94,13 @@ class Command {
     int status = kDone;
     int changed = 0;
     bool overridden = false;
+    bool icon_size = false;
     for (const Change& change : ApplyWithoutView(overlay, p_.PlatformId())) {
       const OverlayRegistry::Written& w = *change.written;
       if (w.after != w.before) {
         p_.Out(LocationText(change.spot) + u": " + Shown(w.before) + u" -> " + Shown(w.after));
         ++changed;
+        icon_size |= change.spot.row->kind == Kind::kIconSize;
       }
       // Only what the file sets is the file's to be overridden.
       const auto twin = given.contains({change.spot.row, change.spot.number})
@@ -118,8 +120,10 @@ class Command {
     if (mode == Mode::kCheck && (changed > 0 || overridden)) return kDiffers;
     if (changed == 0)
       p_.Out(mode == Mode::kImport ? u"Nothing changed." : u"Nothing would change.");
-    if (changed > 0 && mode == Mode::kImport)
+    if (changed > 0 && mode == Mode::kImport) {
       p_.Out(u"Most settings take effect at the next logon.");
+      p_.SettingsChanged(icon_size);
+    }
     return status;
   }
 

@@ -26,6 +26,9 @@ class CommandPlatform {
   virtual int PlatformId() = 0;
   // What an export records as the time its preference items were changed.
   virtual std::chrono::system_clock::time_point Now() { return std::chrono::system_clock::now(); }
+  // Tells running programs that policy values changed, and the desktop metrics too when
+  // `metrics`; returns within 2 s, whether they answer or not.
+  virtual void SettingsChanged(bool metrics) = 0;
 };
 
 // The exit statuses of the command line.

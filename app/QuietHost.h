@@ -4,7 +4,8 @@
 
 namespace quillmar {
 
-// The host of a window that is never shown: no message, no sound, no prompt, no log-off.
+// The host of a window that is never shown: no message, no sound, no prompt, no log-off, and
+// nothing told to other programs.
 class QuietHost final : public ui::Host {
  public:
   explicit QuietHost(int platform_id) : platform_id_(platform_id) {}
@@ -16,6 +17,7 @@ class QuietHost final : public ui::Host {
   void Close(ui::Window&) override {}
   void LogOff() override {}
   int PlatformId() override { return platform_id_; }
+  void SettingsChanged(bool) override {}
 
  private:
   int platform_id_;

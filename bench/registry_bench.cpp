@@ -312,6 +312,8 @@ class BenchPlatform final : public CommandPlatform {
   TextCodec& codec() override { return codec_; }
   RegistryBackend& registry() override { return registry_; }
   int PlatformId() override { return 2; }
+  // What other programs do when told is no work of the import's registry calls.
+  void SettingsChanged(bool) override {}
 
   std::map<std::u16string, std::string> files;
 

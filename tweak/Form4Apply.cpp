@@ -9,6 +9,8 @@ void Form4::ApplySettings() {
 
 void Form4::BtnApply_Click() {
   ApplySettings();
+  // Apply writes the icon size every time.
+  host().SettingsChanged(true);
 
   // Decided on the value read back once, before the prompt may change it.
   const RegValue choice = Read(module_, RowOf(KeyLabel::kProgram, "LogOffBox"));

@@ -25,6 +25,9 @@ class Host {
   virtual void LogOff() = 0;
   // The running system's platform identifier; 2 is the NT family.
   virtual int PlatformId() = 0;
+  // Tells running programs that policy values changed, and the desktop metrics too when
+  // `metrics`; returns within 2 s, whether they answer or not.
+  virtual void SettingsChanged(bool metrics) = 0;
 };
 
 inline constexpr char kAppTitle[] = "Quillmar 1.0";

@@ -45,6 +45,9 @@ inline void Unhook(HHOOK h) {
 inline void FreeDll(HMODULE h) {
   FreeLibrary(h);
 }
+inline void CloseKernelObject(HANDLE h) {
+  CloseHandle(h);
+}
 
 using UniqueHwnd = UniqueHandle<HWND, DestroyHwnd>;
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject>;
@@ -52,5 +55,7 @@ using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using UniqueHook = UniqueHandle<HHOOK, Unhook>;
 using UniqueDll = UniqueHandle<HMODULE, FreeDll>;
+// A file, a thread: a kernel object's handle.
+using UniqueObject = UniqueHandle<HANDLE, CloseKernelObject>;
 
 }  // namespace quillmar::win32

@@ -5,21 +5,17 @@
 #include "app/Commands.h"
 #include "registry/Win32Registry.h"
 #include "win32/AnsiCodec.h"
+#include "win32/Broadcast.h"
 #include "win32/Handles.h"
 #include "win32/Win32Host.h"
 
 namespace quillmar::win32 {
 namespace {
 
-inline void CloseFile(HANDLE h) {
-  CloseHandle(h);
-}
-using UniqueFile = UniqueHandle<HANDLE, CloseFile>;
-
-UniqueFile OpenFile(const std::u16string& name, DWORD access, DWORD disposition) {
+UniqueObject OpenFile(const std::u16string& name, DWORD access, DWORD disposition) {
   HANDLE h = CreateFileW(reinterpret_cast<LPCWSTR>(name.c_str()), access, FILE_SHARE_READ, nullptr,
                          disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return UniqueFile(h == INVALID_HANDLE_VALUE ? nullptr : h);
+  return UniqueObject(h == INVALID_HANDLE_VALUE ? nullptr : h);
 }
 
 std::string Failed(const char* what) {
@@ -37,7 +33,7 @@ class Win32CommandPlatform final : public CommandPlatform {
   }
 
   bool ReadFile(const std::u16string& name, std::string& bytes, std::string& why) override {
-    UniqueFile file = OpenFile(name, GENERIC_READ, OPEN_EXISTING);
+    UniqueObject file = OpenFile(name, GENERIC_READ, OPEN_EXISTING);
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.get(), &size))
       return (why = Failed("cannot be opened"), false);
@@ -64,8 +60,8 @@ class Win32CommandPlatform final : public CommandPlatform {
     if (!GetTempFileNameW(full, L"qmr", 0, temp))
       return (why = Failed("cannot be created in its folder"), false);
     bool written = false;
-    if (UniqueFile file = OpenFile(std::u16string(reinterpret_cast<char16_t*>(temp)), GENERIC_WRITE,
-                                   CREATE_ALWAYS)) {
+    if (UniqueObject file = OpenFile(std::u16string(reinterpret_cast<char16_t*>(temp)),
+                                     GENERIC_WRITE, CREATE_ALWAYS)) {
       DWORD done = 0;
       written =
           ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
@@ -83,6 +79,7 @@ class Win32CommandPlatform final : public CommandPlatform {
   TextCodec& codec() override { return codec_; }
   RegistryBackend& registry() override { return registry_; }
   int PlatformId() override { return SystemPlatformId(); }
+  void SettingsChanged(bool metrics) override { AnnounceSettingChange(metrics); }
 
  private:
   // To a console as UTF-16; to a file or pipe as ANSI bytes.

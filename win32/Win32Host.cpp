@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win32/Broadcast.h"
 #include "win32/Text.h"
 
 namespace quillmar::win32 {
@@ -85,6 +86,10 @@ void Win32Host::Close(ui::Window& window) {
 void Win32Host::LogOff() {
   // 0: the current user only, without forcing programs to close.
   exit_windows(0, 0xFFF);
+}
+
+void Win32Host::SettingsChanged(bool metrics) {
+  AnnounceSettingChange(metrics);
 }
 
 int Win32Host::PlatformId() {

@@ -31,6 +31,7 @@ class Win32Host : public ui::Host {
   void Close(ui::Window& window) override;
   void LogOff() override;
   int PlatformId() override;
+  void SettingsChanged(bool metrics) override;
 
   // The view of a model window, created hidden on first use; null when it cannot be created.
   WindowView* Realize(ui::Window& window);

@@ -37,6 +37,10 @@ LRESULT WindowView::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NOTIFY:
       if (AnswerTip(*reinterpret_cast<NMHDR*>(lparam))) return 0;
       break;
+    case WM_SETTINGCHANGE:
+      // The tooltip control may take the system's font again; the tips keep the window's.
+      if (tips_) tips_->Scale(dpi_, Font(false));
+      break;
     case WM_CLOSE:
       if (close_requested_) close_requested_();
       return 0;

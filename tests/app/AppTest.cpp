@@ -90,9 +90,11 @@ TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
        .next = kNothing},
       {.answer = kCloseThePrompt, .option = 2, .stored = Sz("Prompt"), .twin = 0, .next = kPrompts},
   };
-  const std::map<Next, Lines> next = {{kPrompts, {"Beep", "ShowModal: Form5", "Close: Form5"}},
-                                      {kLogsOff, {"LogOff"}},
-                                      {kNothing, {}}};
+  // Running programs are told before the log-off step.
+  const std::map<Next, Lines> next = {
+      {kPrompts, {"SettingsChanged", "Beep", "ShowModal: Form5", "Close: Form5"}},
+      {kLogsOff, {"SettingsChanged", "LogOff"}},
+      {kNothing, {"SettingsChanged"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     Program p;
@@ -203,6 +205,19 @@ TEST(Commands, PreferenceItemsRefuseATextXmlCannotHold) {
   EXPECT_EQ(0u, platform.files.count(u"f.xml"));
 }
 
+// Only an import that changed something tells running programs, of the metrics too when it
+// changed the icon size; a dry run and a check tell none.
+TEST(Commands, AnImportThatChangedSomethingTellsRunningPrograms) {
+  Platform platform;
+  platform.files[u"f.reg"] = "REGEDIT4\n" + Header(kExplorer) + "\"NoFind\"=dword:1\n";
+  platform.Run({u"--import", u"f.reg", u"--dry-run"});
+  platform.Run({u"--import", u"f.reg"});  // every value, the icon size among them
+  platform.p.Store(kExplorer, "NoFind", Dword(0));
+  platform.Run({u"--check", u"f.reg"});
+  platform.Run({u"--import", u"f.reg"});
+  platform.Run({u"--import", u"f.reg"});
+  EXPECT_EQ((std::vector<bool>{true, false}), platform.told);
+}
 // The file stands in for the stored values at the load and Apply's rules decide what is written:
 // the Active Desktop override, the Documents group, the kept bitmap type, typed URLs as texts.
 TEST(Commands, ImportIsTheWindowsApply) {

@@ -112,6 +112,7 @@ class HeadlessHost final : public ui::Host {
   void Close(ui::Window& w) override { events.push_back("Close: " + std::string(w.name())); }
   void LogOff() override { events.push_back("LogOff"); }
   int PlatformId() override { return platform_id; }
+  void SettingsChanged(bool) override { events.push_back("SettingsChanged"); }
   int Count(const std::string& prefix) const {
     return static_cast<int>(std::count_if(events.begin(), events.end(),
                                           [&](const auto& e) { return e.rfind(prefix, 0) == 0; }));
@@ -243,6 +244,7 @@ struct Platform final : CommandPlatform {
   TextCodec& codec() override { return latin1; }
   RegistryBackend& registry() override { return p.registry; }
   int PlatformId() override { return 2; }
+  void SettingsChanged(bool metrics) override { told.push_back(metrics); }
   int Run(const std::vector<std::u16string>& args) {
     out.clear();
     err.clear();
@@ -253,6 +255,7 @@ struct Platform final : CommandPlatform {
   Latin1Codec latin1;
   std::map<std::u16string, std::string> files;
   std::vector<std::string> out, err;
+  std::vector<bool> told;  // each time running programs were told, whether metrics were too
 };
 
 }  // namespace quillmar::test

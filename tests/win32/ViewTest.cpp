@@ -244,5 +244,51 @@ TEST(SystemDlls, TheWindowGetsTheCommonControlsOfVersion6) {
       << path;
 }
 
+// The areas each WM_SETTINGCHANGE names, noted by a top-level window of the test's own thread.
+std::vector<std::wstring> told;
+LRESULT CALLBACK Listener(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_SETTINGCHANGE && lparam != 0)
+    told.emplace_back(reinterpret_cast<const wchar_t*>(lparam));
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+TEST_F(View, ApplyTellsRunningProgramsThatPoliciesAndMetricsChanged) {
+  WNDCLASSW listener{};
+  listener.lpfnWndProc = Listener;
+  listener.lpszClassName = L"QuillmarTestListener";
+  RegisterClassW(&listener);
+  HWND window = CreateWindowW(listener.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              nullptr, nullptr);
+  Tweak().OptDontPromptAndDontLogOff1.Select();
+  Tweak().BtnApply.Click();
+  DestroyWindow(window);
+  EXPECT_EQ(told, (std::vector<std::wstring>{L"Policy", L"WindowMetrics"}));
+}
+
+TEST_F(View, AWindowThatStopsAnsweringHoldsApplyNoLongerThanTwoSeconds) {
+  struct Events {
+    HANDLE created, release;
+  } events{CreateEventW(nullptr, TRUE, FALSE, nullptr),
+           CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  HANDLE hung = CreateThread(
+      nullptr, 0,
+      [](void* shared) -> DWORD {
+        const Events& e = *static_cast<Events*>(shared);
+        CreateWindowW(L"Static", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+        SetEvent(e.created);
+        WaitForSingleObject(e.release, INFINITE);  // never looks at its messages meanwhile
+        return 0;
+      },
+      &events, 0, nullptr);
+  WaitForSingleObject(events.created, INFINITE);
+  Tweak().OptDontPromptAndDontLogOff1.Select();
+  const ULONGLONG start = GetTickCount64();
+  Tweak().BtnApply.Click();
+  EXPECT_LT(GetTickCount64() - start, 2500u);
+  SetEvent(events.release);
+  WaitForSingleObject(hung, INFINITE);
+  for (HANDLE h : {hung, events.created, events.release}) CloseHandle(h);
+}
+
 }  // namespace
 }  // namespace quillmar::test
