@@ -13,30 +13,45 @@ TEST(Apply, EachBoxWritesItsOwnValues) {
     const char* value;
     int when_checked;  // and the other number when unchecked
   } cases[] = {
-      {"ChckFavorites", kExplorer, "NoFavoritesMenu", 0},
-      {"ChckDocuments", kExplorer, "NoRecentDocsMenu", 0},
-      {"ChckFind", kExplorer, "NoFind", 0},
-      {"ChckHelp", kExplorer, "NoSMHelp", 0},
-      {"ChckRun", kExplorer, "NoRun", 0},
-      {"ChckLogoff", kExplorer, "NoLogOff", 0},
-      {"ChckClose", kExplorer, "NoClose", 0},
-      {"ChckMyDocuments", kExplorer, "NoSMMyDocs", 0},
-      {"ChckRecentDocuments", kExplorer, "NoRecentDocsHistory", 0},
-      {"ChckRecentDocuments", kExplorer, "ClearRecentDocsOnExit", 0},
-      {"ChckControlPanel", kExplorer, "NoSetFolders", 0},
-      {"ChckTaskbar", kExplorer, "NoSetTaskbar", 0},
-      {"ChckFolderOptions", kExplorer, "NoFolderOptions", 0},
-      {"ChckActiveDesktop", kExplorer, "NoSetActiveDesktop", 0},
-      {"ChckWindowsUpdate", kExplorer, "NoWindowsUpdate", 0},
-      {"ChckHide", kExplorer, "NoDesktop", 1},
-      {"ChckRightClick", kExplorer, "NoViewContextMenu", 1},
-      {"ChckADFeature", kExplorer, "NoActiveDesktop", 1},
-      {"ChckDontSave", kExplorer, "NoSaveSettings", 1},
-      {"ChckDisableRegistry", kSystem, "DisableRegistryTools", 1},
-      {"ChckDisableCancelButton", kLogon, "MustBeValidated", 1},
-      {"ChckDisplayChanges", kSystem, "NoDispCPL", 1},
-      {"ChckDenyPasswords", kSystem, "NoPwdPage", 1},
-      {"ChckDenyUserProfiles", kSystem, "NoProfilePage", 1},
+      {.box = "ChckFavorites", .key = kExplorer, .value = "NoFavoritesMenu", .when_checked = 0},
+      {.box = "ChckDocuments", .key = kExplorer, .value = "NoRecentDocsMenu", .when_checked = 0},
+      {.box = "ChckFind", .key = kExplorer, .value = "NoFind", .when_checked = 0},
+      {.box = "ChckHelp", .key = kExplorer, .value = "NoSMHelp", .when_checked = 0},
+      {.box = "ChckRun", .key = kExplorer, .value = "NoRun", .when_checked = 0},
+      {.box = "ChckLogoff", .key = kExplorer, .value = "NoLogOff", .when_checked = 0},
+      {.box = "ChckClose", .key = kExplorer, .value = "NoClose", .when_checked = 0},
+      {.box = "ChckMyDocuments", .key = kExplorer, .value = "NoSMMyDocs", .when_checked = 0},
+      {.box = "ChckRecentDocuments",
+       .key = kExplorer,
+       .value = "NoRecentDocsHistory",
+       .when_checked = 0},
+      {.box = "ChckRecentDocuments",
+       .key = kExplorer,
+       .value = "ClearRecentDocsOnExit",
+       .when_checked = 0},
+      {.box = "ChckControlPanel", .key = kExplorer, .value = "NoSetFolders", .when_checked = 0},
+      {.box = "ChckTaskbar", .key = kExplorer, .value = "NoSetTaskbar", .when_checked = 0},
+      {.box = "ChckFolderOptions", .key = kExplorer, .value = "NoFolderOptions", .when_checked = 0},
+      {.box = "ChckActiveDesktop",
+       .key = kExplorer,
+       .value = "NoSetActiveDesktop",
+       .when_checked = 0},
+      {.box = "ChckWindowsUpdate", .key = kExplorer, .value = "NoWindowsUpdate", .when_checked = 0},
+      {.box = "ChckHide", .key = kExplorer, .value = "NoDesktop", .when_checked = 1},
+      {.box = "ChckRightClick", .key = kExplorer, .value = "NoViewContextMenu", .when_checked = 1},
+      {.box = "ChckADFeature", .key = kExplorer, .value = "NoActiveDesktop", .when_checked = 1},
+      {.box = "ChckDontSave", .key = kExplorer, .value = "NoSaveSettings", .when_checked = 1},
+      {.box = "ChckDisableRegistry",
+       .key = kSystem,
+       .value = "DisableRegistryTools",
+       .when_checked = 1},
+      {.box = "ChckDisableCancelButton",
+       .key = kLogon,
+       .value = "MustBeValidated",
+       .when_checked = 1},
+      {.box = "ChckDisplayChanges", .key = kSystem, .value = "NoDispCPL", .when_checked = 1},
+      {.box = "ChckDenyPasswords", .key = kSystem, .value = "NoPwdPage", .when_checked = 1},
+      {.box = "ChckDenyUserProfiles", .key = kSystem, .value = "NoProfilePage", .when_checked = 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.value);
@@ -64,28 +79,29 @@ TEST(Apply, GreyShowsTheItem) {
   EXPECT_EQ(Dword(0), p.At(kExplorer, "NoSMMyDocs"));
 }
 
+// The feature switched off takes its Start menu item away, whatever the item's box says.
 TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
   const struct {
-    int feature, item, other_child;
-    Raw no_set_active_desktop;
+    int feature, item, others;  // the other Settings children
+    Raw menu_item;              // NoSetActiveDesktop
     int item_after, settings_after;
   } cases[] = {
       {.feature = 1,
        .item = 1,
-       .other_child = 0,
-       .no_set_active_desktop = Dword(1),
+       .others = 0,
+       .menu_item = Dword(1),
        .item_after = 0,
        .settings_after = 0},
       {.feature = 1,
        .item = 1,
-       .other_child = 1,
-       .no_set_active_desktop = Dword(1),
+       .others = 1,
+       .menu_item = Dword(1),
        .item_after = 0,
        .settings_after = 1},
       {.feature = 0,
        .item = 1,
-       .other_child = 1,
-       .no_set_active_desktop = Dword(0),
+       .others = 1,
+       .menu_item = Dword(0),
        .item_after = 1,
        .settings_after = 1},
   };
@@ -95,11 +111,11 @@ TEST(Apply, ActiveDesktopFeatureOverridesItsMenuItem) {
     f.OptDontPromptAndDontLogOff1.Select();
     for (ui::CheckBox* child :
          {&f.ChckControlPanel, &f.ChckTaskbar, &f.ChckFolderOptions, &f.ChckWindowsUpdate})
-      child->SetValue(c.other_child);
+      child->SetValue(c.others);
     f.ChckActiveDesktop.SetValue(c.item);
     f.ChckADFeature.SetValue(c.feature);
     f.BtnApply.Click();
-    EXPECT_EQ(c.no_set_active_desktop, p.At(kExplorer, "NoSetActiveDesktop"));
+    EXPECT_EQ(c.menu_item, p.At(kExplorer, "NoSetActiveDesktop"));
     EXPECT_EQ(c.item_after, f.ChckActiveDesktop.value());
     EXPECT_EQ(c.settings_after, f.ChckSettings.value());
     EXPECT_EQ(0, p.host.Count("MsgBox"));
@@ -113,9 +129,24 @@ TEST(Apply, NameAndCompany) {
     const char *name, *company;
     Stored def_name, def_company, owner, organization;
   } cases[] = {
-      {"", "", Sz(""), Sz(""), Sz("Owner"), Sz("Org")},
-      {"   ", "12", Sz(""), Sz("12"), Sz("Owner"), Sz("12")},
-      {" Bob ", "Acme", Sz("Bob"), Sz("Acme"), Sz("Bob"), Sz("Acme")},
+      {.name = "",
+       .company = "",
+       .def_name = Sz(""),
+       .def_company = Sz(""),
+       .owner = Sz("Owner"),
+       .organization = Sz("Org")},
+      {.name = "   ",
+       .company = "12",
+       .def_name = Sz(""),
+       .def_company = Sz("12"),
+       .owner = Sz("Owner"),
+       .organization = Sz("12")},
+      {.name = " Bob ",
+       .company = "Acme",
+       .def_name = Sz("Bob"),
+       .def_company = Sz("Acme"),
+       .owner = Sz("Bob"),
+       .organization = Sz("Acme")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -141,10 +172,26 @@ TEST(Apply, ThumbnailsKeepAndRestoreTheBitmapType) {
     Stored type, icon, kept;
     int loads;
   } steps[] = {
-      {kGrey, Sz("PBrush"), Sz("pbrush.exe,1"), kAbsent, kUnchecked},
-      {kChecked, Sz("Paint.Picture"), Sz("%1"), Sz("PBrush"), kChecked},
-      {kChecked, Sz("Paint.Picture"), Sz("%1"), Sz("PBrush"), kChecked},
-      {kUnchecked, Sz("PBrush"), Sz("%1"), Sz("PBrush"), kUnchecked},
+      {.box = kGrey,
+       .type = Sz("PBrush"),
+       .icon = Sz("pbrush.exe,1"),
+       .kept = kAbsent,
+       .loads = kUnchecked},
+      {.box = kChecked,
+       .type = Sz("Paint.Picture"),
+       .icon = Sz("%1"),
+       .kept = Sz("PBrush"),
+       .loads = kChecked},
+      {.box = kChecked,
+       .type = Sz("Paint.Picture"),
+       .icon = Sz("%1"),
+       .kept = Sz("PBrush"),
+       .loads = kChecked},
+      {.box = kUnchecked,
+       .type = Sz("PBrush"),
+       .icon = Sz("%1"),
+       .kept = Sz("PBrush"),
+       .loads = kUnchecked},
   };
   Program p;
   p.Store(kBitmapType, "", Sz("PBrush"));
@@ -187,20 +234,26 @@ TEST(Apply, TypedUrlHistory) {
     std::vector<int> deleted;    // the list positions Delete is pressed on, in turn
     std::vector<Stored> after;   // url1 to url4
   } cases[] = {
-      {"the second of three deleted",
-       {Sz("a"), Sz("b"), Sz("c")},
-       {1},
-       {Sz("a"), Sz("c"), kAbsent, kAbsent}},
-      {"a gap ends the history",
-       {Sz("a"), Sz("b"), kAbsent, Sz("d")},
-       {0},
-       {Sz("b"), kAbsent, kAbsent, Sz("d")}},
-      {"all deleted", {Sz("a"), Sz("b")}, {0, 0}, {kAbsent, kAbsent, kAbsent, kAbsent}},
-      {"digits stay text", {Dword(7), Sz("b")}, {}, {Sz("7"), Sz("b"), kAbsent, kAbsent}},
-      {"a malformed number ends it",
-       {Sz("a"), Sz("b"), eight_bytes},
-       {1},
-       {Sz("a"), kAbsent, eight_bytes, kAbsent}},
+      {.label = "the second of three deleted",
+       .stored = {Sz("a"), Sz("b"), Sz("c")},
+       .deleted = {1},
+       .after = {Sz("a"), Sz("c"), kAbsent, kAbsent}},
+      {.label = "a gap ends the history",
+       .stored = {Sz("a"), Sz("b"), kAbsent, Sz("d")},
+       .deleted = {0},
+       .after = {Sz("b"), kAbsent, kAbsent, Sz("d")}},
+      {.label = "all deleted",
+       .stored = {Sz("a"), Sz("b")},
+       .deleted = {0, 0},
+       .after = {kAbsent, kAbsent, kAbsent, kAbsent}},
+      {.label = "digits stay text",
+       .stored = {Dword(7), Sz("b")},
+       .deleted = {},
+       .after = {Sz("7"), Sz("b"), kAbsent, kAbsent}},
+      {.label = "a malformed number ends it",
+       .stored = {Sz("a"), Sz("b"), eight_bytes},
+       .deleted = {1},
+       .after = {Sz("a"), kAbsent, eight_bytes, kAbsent}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);
@@ -228,28 +281,35 @@ TEST(ToolTip, NamesEachLocationAndWhatApplyWritesForEachState) {
     const char* control;
     std::string tip;
   } cases[] = {
-      {"ChckFind", kCu + kExplorer.path + "\nNoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
-      {"ChckDisableCancelButton",
-       kLm + kLogon.path + kAdmin + "MustBeValidated (REG_DWORD): 1 when checked, 0 otherwise"},
-      {"ChckADFeature", kCu + kExplorer.path +
-                            "\nNoActiveDesktop (REG_DWORD): 1 when checked, 0 otherwise"
-                            "\nNoSetActiveDesktop (REG_DWORD): 1 when checked, whatever its "
-                            "Start menu item says"},
-      {"Slider1", kCu + kMetrics.path + "\nShell Icon Size (REG_SZ): the size in the box, as text"},
-      {"ChckThumbnails",
-       kCr + ".bmp\n(Default) (REG_SZ): \"Paint.Picture\" when checked; when unchecked and " +
-           "still \"Paint.Picture\", the type saved in bmp\n" + kCr +
-           "Paint.Picture\\DefaultIcon\n(Default) (REG_SZ): \"%1\" when checked\n" + kCu +
-           kProgram.path + "\nbmp: the type in force before, saved when checked"},
-      {"TxtCompany",
-       kCu + kUserInfo.path + "\nDefCompany (REG_SZ): the text in the box\n" + kLm + kVersion.path +
-           kAdmin + "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
-      {"List1", kCu + kUrls.path +
-                    "\nurl1, url2, ... (REG_SZ): one address each, in the list's order; " +
-                    "addresses deleted from the list are deleted"},
-      {"OptDontPromptAndLogOff1",
-       kCu + kProgram.path + "\nLogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
-      {"BtnApply", ""},
+      {.control = "ChckFind",
+       .tip = kCu + kExplorer.path + "\nNoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
+      {.control = "ChckDisableCancelButton",
+       .tip =
+           kLm + kLogon.path + kAdmin + "MustBeValidated (REG_DWORD): 1 when checked, 0 otherwise"},
+      {.control = "ChckADFeature",
+       .tip = kCu + kExplorer.path +
+              "\nNoActiveDesktop (REG_DWORD): 1 when checked, 0 otherwise"
+              "\nNoSetActiveDesktop (REG_DWORD): 1 when checked, whatever its "
+              "Start menu item says"},
+      {.control = "Slider1",
+       .tip = kCu + kMetrics.path + "\nShell Icon Size (REG_SZ): the size in the box, as text"},
+      {.control = "ChckThumbnails",
+       .tip = kCr +
+              ".bmp\n(Default) (REG_SZ): \"Paint.Picture\" when checked; when unchecked and " +
+              "still \"Paint.Picture\", the type saved in bmp\n" + kCr +
+              "Paint.Picture\\DefaultIcon\n(Default) (REG_SZ): \"%1\" when checked\n" + kCu +
+              kProgram.path + "\nbmp: the type in force before, saved when checked"},
+      {.control = "TxtCompany",
+       .tip = kCu + kUserInfo.path + "\nDefCompany (REG_SZ): the text in the box\n" + kLm +
+              kVersion.path + kAdmin +
+              "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
+      {.control = "List1",
+       .tip = kCu + kUrls.path +
+              "\nurl1, url2, ... (REG_SZ): one address each, in the list's order; " +
+              "addresses deleted from the list are deleted"},
+      {.control = "OptDontPromptAndLogOff1",
+       .tip = kCu + kProgram.path + "\nLogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
+      {.control = "BtnApply", .tip = ""},
   };
   Program p;
   const Form4& f = p.Load();

