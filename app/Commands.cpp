@@ -81,13 +81,14 @@ class Command {
 
     OverlayRegistry overlay(p_.registry(), mode == Mode::kImport ? OverlayRegistry::Writes::kCarried
                                                                  : OverlayRegistry::Writes::kKept);
+    // The file's locations that have a machine-wide twin.
     std::set<std::pair<const Row*, std::int32_t>> given;
     for (const FileValue& v : std::get<std::vector<FileValue>>(checked)) {
       const KeyPath& key = KeyOf(v.spot.row->key);
       const std::optional<RegValue>& value = v.entry->value;
       overlay.PutInFront(key.root, key.path, ValueName(*v.spot.row, v.spot.number),
                          value ? std::optional(Encode(*value)) : std::nullopt);
-      given.insert({v.spot.row, v.spot.number});
+      if (TwinOf(*v.spot.row)) given.insert({v.spot.row, v.spot.number});
     }
     if (mode == Mode::kDryRun) p_.Out(u"Dry run: nothing is written.");
     Module1 machine{p_.registry()};

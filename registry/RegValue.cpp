@@ -1,5 +1,6 @@
 #include "registry/RegValue.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace quillmar {
@@ -24,6 +25,14 @@ bool SameName(std::string_view a, std::string_view b) {
   for (std::size_t i = 0; i < a.size(); ++i)
     if (fold(a[i]) != fold(b[i])) return false;
   return true;
+}
+
+bool NameLess::operator()(std::string_view a, std::string_view b) const {
+  const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i)
+    if (fold(a[i]) != fold(b[i])) return fold(a[i]) < fold(b[i]);
+  return a.size() < b.size();
 }
 
 std::string_view TrimBlanks(std::string_view text) {

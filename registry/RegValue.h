@@ -25,6 +25,11 @@ std::string AsText(const RegValue& v);
 std::string FoldCase(std::string_view text);
 // Whether the two are the same name as the registry compares them, without a copy of either.
 bool SameName(std::string_view a, std::string_view b);
+// Orders names as the registry compares them, A to Z as a to z; for maps looked up by a view.
+struct NameLess {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const;
+};
 
 // The text without its leading and trailing blanks, as a view of it.
 std::string_view TrimBlanks(std::string_view text);
