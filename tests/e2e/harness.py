@@ -51,10 +51,6 @@ class Scenario(unittest.TestCase):
         m = re.search(rf"^ *{re.escape(name)} {{4}}(REG_\w+)(?: {{4}}(.*))?$", out, re.M | re.I)
         return (m[1], (m[2] or "").rstrip()) if m else None
 
-    def start(self):
-        self.app = subprocess.Popen(["wine", EXE], env=self.env, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.STDOUT)
-
     def tops(self, title="Quillmar"):  # each shown window of that title (None: any), its controls
         try:
             out = self.wine([PROBE], check=False, timeout=5).stdout
@@ -70,9 +66,9 @@ class Scenario(unittest.TestCase):
             time.sleep(0.3)
         return result
 
-    def find(self, text, title="Quillmar"):
-        return self.wait_for(lambda: next((c for controls in self.tops(title) for c in controls
-                                           if c["text"] == text), None), f"{text!r} in {title!r}")
+    def find(self, text):  # a control of that text in a window titled "Quillmar"
+        return self.wait_for(lambda: next((c for controls in self.tops() for c in controls
+                                           if c["text"] == text), None), repr(text))
 
     def click(self, control, dx=None, dy=None):  # real input, with time for the program to take it
         x, y, w, h = control["rect"]
@@ -86,7 +82,8 @@ class Scenario(unittest.TestCase):
     def open_tweak(self, log_off="NoPromptNoLogOff"):  # the stored choice of what Apply does next
         self.reg_add(PROGRAM_KEY, "FirstTime", "REG_SZ", "First")
         self.reg_add(PROGRAM_KEY, "LogOffBox", "REG_SZ", log_off)
-        self.start()
+        self.app = subprocess.Popen(["wine", EXE], env=self.env, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.STDOUT)
         self.wait_active()
 
     def wait_active(self):  # clicks sent before the tweak window holds the focus can be lost
