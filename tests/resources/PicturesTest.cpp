@@ -36,12 +36,23 @@ TEST(Pictures, AnythingButAWholePlainBitmapIsRefused) {
   const auto bytes = BuiltBitmap("arrow");
   EXPECT_FALSE(ReadBitmap(bytes.data(), bytes.size() - 1)) << "cut short";
   EXPECT_FALSE(ReadBitmap(nullptr, 100));
-  // Not BM, 32 bits a pixel, compressed, no width, no height, pixels past the end.
-  for (auto [at, value] :
-       {std::pair<int, std::uint8_t>{0, 'G'}, {28, 32}, {30, 1}, {18, 0}, {22, 0}, {11, 16}}) {
+  // Each byte of the file's headers set to a value the reader must refuse.
+  const struct {
+    const char* what;
+    int offset;
+    std::uint8_t byte;
+  } cases[] = {
+      {.what = "not BM", .offset = 0, .byte = 'G'},
+      {.what = "32 bits a pixel", .offset = 28, .byte = 32},
+      {.what = "compressed", .offset = 30, .byte = 1},
+      {.what = "no width", .offset = 18, .byte = 0},
+      {.what = "no height", .offset = 22, .byte = 0},
+      {.what = "pixels past the end", .offset = 11, .byte = 16},
+  };
+  for (const auto& c : cases) {
     auto spoilt = bytes;
-    spoilt[at] = value;
-    EXPECT_FALSE(ReadBitmap(spoilt.data(), spoilt.size())) << at;
+    spoilt[c.offset] = c.byte;
+    EXPECT_FALSE(ReadBitmap(spoilt.data(), spoilt.size())) << c.what;
   }
 }
 
