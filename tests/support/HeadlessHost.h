@@ -124,7 +124,7 @@ class HeadlessHost final : public ui::Host {
   ui::Forms* forms = nullptr;
 };
 
-// Records each armed call and refuses the Nth, or all from it on; a refused close still closes.
+// Records each armed call and refuses the Nth; a refused close still closes.
 class FaultyRegistry final : public RegistryBackend {
  public:
   enum Op : char { kOpen = 'O', kRead = 'R', kWrite = 'W', kDelete = 'D', kClose = 'C' };
@@ -170,7 +170,6 @@ class FaultyRegistry final : public RegistryBackend {
   }
 
   bool armed = false;
-  bool from_on = false;
   RegHandle refused_root = 0;  // its keys cannot be created, as HKLM's for a standard user
   std::size_t refuse_at = 0;   // counted from 1; 0 refuses nothing
   std::string refused_read;    // every read of the value of that name is refused
@@ -181,8 +180,7 @@ class FaultyRegistry final : public RegistryBackend {
   bool Refused(Op op, const std::string& name = {}, const std::string& data = {}) {
     if (!armed) return false;
     const std::size_t n = calls.size() + 1;
-    const bool refused = n == refuse_at || (from_on && refuse_at != 0 && n > refuse_at) ||
-                         (op == kRead && !name.empty() && name == refused_read);
+    const bool refused = n == refuse_at || (op == kRead && !name.empty() && name == refused_read);
     calls.push_back({op, name, refused, data});
     return refused;
   }
