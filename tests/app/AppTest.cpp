@@ -8,7 +8,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-enum Agreement { kNotShown, kYes, kNo, kCloseBox };
+enum Agreement { kNotShown, kNo, kCloseBox };
 
 // Only a missing or empty marker shows the agreement, which marks the first run at once.
 TEST(StartUp, FirstTimeAndTheAgreement) {
@@ -18,11 +18,8 @@ TEST(StartUp, FirstTimeAndTheAgreement) {
     Stored after;
     bool tweak_open;
   } cases[] = {
-      {.stored = kAbsent, .answer = kYes, .after = Sz("First"), .tweak_open = true},
       {.stored = Sz(""), .answer = kNo, .after = Sz(""), .tweak_open = false},
       {.stored = kAbsent, .answer = kCloseBox, .after = Sz("First"), .tweak_open = false},
-      {.stored = Sz("First"), .answer = kNotShown, .after = Sz("First"), .tweak_open = true},
-      {.stored = Sz("yes"), .answer = kNotShown, .after = Sz("yes"), .tweak_open = true},
       {.stored = Dword(1), .answer = kNotShown, .after = Dword(1), .tweak_open = true},
   };
   for (const auto& c : cases) {
@@ -36,7 +33,6 @@ TEST(StartUp, FirstTimeAndTheAgreement) {
     EXPECT_EQ(opened, p.host.events);
     auto* agreement = dynamic_cast<Form7*>(p.forms.Find("Form7"));
     ASSERT_EQ(shown, agreement != nullptr);
-    if (c.answer == kYes) agreement->Command1.Click();
     if (c.answer == kNo) agreement->Command2.Click();
     if (c.answer == kCloseBox) p.forms.Close(*agreement);
     p.forms.Collect();
