@@ -53,70 +53,30 @@ TEST(StartUp, BuildsEveryWindowFirst) {
   EXPECT_EQ(Lines{}, p.host.events);
 }
 
-enum Answer { kLogOffNow, kCancel, kCloseThePrompt };
-enum Next { kPrompts, kLogsOff, kNothing };
-
-const std::string kOptions[] = {"OptPrompt", "OptDontPromptAndLogOff",
-                                "OptDontPromptAndDontLogOff"};
-
-// Every answer, and the next Apply: a choice acts from then on; each prompt starts afresh.
-TEST(LogOffPrompt, EveryAnswerAndTheNextApply) {
-  const struct {
-    Answer answer;
-    int option;  // in kOptions
-    Raw stored;
-    int twin;  // the tweak window's twin of kOptions selected afterwards
-    Next next;
-  } cases[] = {
-      {.answer = kLogOffNow,
-       .option = 1,
-       .stored = Sz("NoPromptLogOff"),
-       .twin = 0,
-       .next = kPrompts},
-      {.answer = kLogOffNow,
-       .option = 2,
-       .stored = Sz("NoPromptNoLogOff"),
-       .twin = 0,
-       .next = kPrompts},
-      {.answer = kCancel, .option = 1, .stored = Sz("NoPromptLogOff"), .twin = 1, .next = kLogsOff},
-      {.answer = kCancel,
-       .option = 2,
-       .stored = Sz("NoPromptNoLogOff"),
-       .twin = 2,
-       .next = kNothing},
-      {.answer = kCloseThePrompt, .option = 2, .stored = Sz("Prompt"), .twin = 0, .next = kPrompts},
+// "Log off now" keeps the prompt's choice and logs off, leaving the window's own choice, so the
+// next Apply prompts again: afresh, after its beep, with "Log off now" focused.
+TEST(LogOffPrompt, LogOffNowAndTheNextApply) {
+  Program p;
+  Form4& tweak = p.Load();
+  p.host.answer_modal = [](ui::Window& w) {
+    auto& prompt = dynamic_cast<Form5&>(w);
+    prompt.OptDontPromptAndLogOff.Select();
+    prompt.cmdLogoff.Click();
   };
+  tweak.BtnApply.Click();
+  p.forms.Collect();
+  EXPECT_EQ(Sz("NoPromptLogOff"), p.At(kProgram, "LogOffBox"));
+  EXPECT_EQ(1, p.host.Count("LogOff"));
+  EXPECT_TRUE(tweak.OptPrompt1.value());
+  p.host.events.clear();
+  p.host.answer_modal = [](ui::Window& w) {
+    auto& prompt = dynamic_cast<Form5&>(w);
+    EXPECT_TRUE(prompt.OptPrompt.value());
+    EXPECT_EQ(&prompt.cmdLogoff, prompt.InitialFocus());
+  };
+  tweak.BtnApply.Click();
   // Running programs are told before the log-off step.
-  const std::map<Next, Lines> next = {
-      {kPrompts, {"SettingsChanged", "Beep", "ShowModal: Form5", "Close: Form5"}},
-      {kLogsOff, {"SettingsChanged", "LogOff"}},
-      {kNothing, {"SettingsChanged"}}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(&c - cases);
-    Program p;
-    Form4& tweak = p.Load();
-    p.host.answer_modal = [&](ui::Window& w) {
-      auto& prompt = dynamic_cast<Form5&>(w);
-      prompt.Get<ui::OptionButton>(kOptions[c.option]).Select();
-      if (c.answer == kLogOffNow) prompt.cmdLogoff.Click();
-      if (c.answer == kCancel) prompt.Command1.Click();
-      if (c.answer == kCloseThePrompt) p.forms.Close(prompt);
-    };
-    tweak.BtnApply.Click();
-    p.forms.Collect();
-    EXPECT_EQ(c.stored, p.At(kProgram, "LogOffBox"));
-    EXPECT_EQ(c.answer == kLogOffNow ? 1 : 0, p.host.Count("LogOff"));
-    EXPECT_TRUE(tweak.Get<ui::OptionButton>(kOptions[c.twin] + "1").value());
-    p.host.events.clear();
-    // Each prompt opens afresh, after its beep, with "Log off now" focused.
-    p.host.answer_modal = [](ui::Window& w) {
-      auto& prompt = dynamic_cast<Form5&>(w);
-      EXPECT_TRUE(prompt.OptPrompt.value());
-      EXPECT_EQ(&prompt.cmdLogoff, prompt.InitialFocus());
-    };
-    tweak.BtnApply.Click();
-    EXPECT_EQ(next.at(c.next), p.host.events);
-  }
+  EXPECT_EQ((Lines{"SettingsChanged", "Beep", "ShowModal: Form5", "Close: Form5"}), p.host.events);
 }
 
 std::string Header(Key key) {
