@@ -237,14 +237,6 @@ const struct {
   int check;
   Lines check_out;
 } kTwins[] = {
-    {.label = "a machine-wide 1 over the user's 0",
-     .twin = Dword(1),
-     .user = Dword(0),
-     .file = 0,
-     .tip = "In force for every user of this computer: 1, so \"Run...\" is hidden.",
-     .status = "Run...: stored 0; machine-wide 1; in force: hidden",
-     .check = kDiffers,
-     .check_out = {kMachineNoRun + ": 1, machine-wide, stays in force over 0"}},
     {.label = "a machine-wide 0 over the user's 1",
      .twin = Dword(0),
      .user = Dword(1),
