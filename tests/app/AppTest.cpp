@@ -79,6 +79,42 @@ TEST(LogOffPrompt, LogOffNowAndTheNextApply) {
   EXPECT_EQ((Lines{"SettingsChanged", "Beep", "ShowModal: Form5", "Close: Form5"}), p.host.events);
 }
 
+// Cancel keeps the prompt's choice as the window's own, and the next Apply acts on it.
+TEST(LogOffPrompt, CancelMakesTheChoiceTheWindows) {
+  const struct {
+    const char* option;
+    Raw stored;
+    const char* twin;
+    Lines next_apply;
+  } cases[] = {
+      {.option = "OptDontPromptAndLogOff",
+       .stored = Sz("NoPromptLogOff"),
+       .twin = "OptDontPromptAndLogOff1",
+       .next_apply = {"SettingsChanged", "LogOff"}},
+      {.option = "OptDontPromptAndDontLogOff",
+       .stored = Sz("NoPromptNoLogOff"),
+       .twin = "OptDontPromptAndDontLogOff1",
+       .next_apply = {"SettingsChanged"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.option);
+    Program p;
+    Form4& tweak = p.Load();
+    p.host.answer_modal = [&](ui::Window& w) {
+      auto& prompt = dynamic_cast<Form5&>(w);
+      prompt.Get<ui::OptionButton>(c.option).Select();
+      prompt.Command1.Click();
+    };
+    tweak.BtnApply.Click();
+    p.forms.Collect();
+    EXPECT_EQ(c.stored, p.At(kProgram, "LogOffBox"));
+    EXPECT_TRUE(tweak.Get<ui::OptionButton>(c.twin).value());
+    p.host.events.clear();
+    tweak.BtnApply.Click();
+    EXPECT_EQ(c.next_apply, p.host.events);
+  }
+}
+
 std::string Header(Key key) {
   return "[" + std::string(RootName(key.root)) + "\\" + key.path + "]\n";
 }
