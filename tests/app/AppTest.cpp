@@ -8,7 +8,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-enum Agreement { kNotShown, kNo, kCloseBox };
+enum Agreement { kNotShown, kYes, kNo, kCloseBox };
 
 // Only a missing or empty marker shows the agreement, which marks the first run at once.
 TEST(StartUp, FirstTimeAndTheAgreement) {
@@ -18,6 +18,7 @@ TEST(StartUp, FirstTimeAndTheAgreement) {
     Stored after;
     bool tweak_open;
   } cases[] = {
+      {.stored = kAbsent, .answer = kYes, .after = Sz("First"), .tweak_open = true},
       {.stored = Sz(""), .answer = kNo, .after = Sz(""), .tweak_open = false},
       {.stored = kAbsent, .answer = kCloseBox, .after = Sz("First"), .tweak_open = false},
       {.stored = Dword(1), .answer = kNotShown, .after = Dword(1), .tweak_open = true},
@@ -33,6 +34,7 @@ TEST(StartUp, FirstTimeAndTheAgreement) {
     EXPECT_EQ(opened, p.host.events);
     auto* agreement = dynamic_cast<Form7*>(p.forms.Find("Form7"));
     ASSERT_EQ(shown, agreement != nullptr);
+    if (c.answer == kYes) agreement->Command1.Click();
     if (c.answer == kNo) agreement->Command2.Click();
     if (c.answer == kCloseBox) p.forms.Close(*agreement);
     p.forms.Collect();
