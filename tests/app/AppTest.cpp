@@ -130,7 +130,6 @@ TEST(Commands, BadCommandLines) {
   } cases[] = {
       {.args = {u"--help"}, .status = kDone, .first = "Usage: quillmar"},
       {.args = {u"--version"}, .status = kDone, .first = "Quillmar 1.0"},
-      {.args = {u"--bogus"}, .status = kBadInput, .first = "Usage: quillmar"},
       {.args = {u"--import", u"--dry-run"}, .status = kBadInput, .first = "Usage: quillmar"},
       {.args = {u"--export", u"f.reg", u"--dry-run"},
        .status = kBadInput,
