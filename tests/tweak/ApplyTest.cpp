@@ -200,16 +200,11 @@ TEST(ToolTip, NamesEachLocationAndWhatApplyWritesForEachState) {
   } cases[] = {
       {.control = "ChckFind",
        .tip = kCu + kExplorer.path + "\nNoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
-      {.control = "ChckDisableCancelButton",
-       .tip =
-           kLm + kLogon.path + kAdmin + "MustBeValidated (REG_DWORD): 1 when checked, 0 otherwise"},
       {.control = "ChckADFeature",
        .tip = kCu + kExplorer.path +
               "\nNoActiveDesktop (REG_DWORD): 1 when checked, 0 otherwise"
               "\nNoSetActiveDesktop (REG_DWORD): 1 when checked, whatever its "
               "Start menu item says"},
-      {.control = "Slider1",
-       .tip = kCu + kMetrics.path + "\nShell Icon Size (REG_SZ): the size in the box, as text"},
       {.control = "ChckThumbnails",
        .tip = kCr +
               ".bmp\n(Default) (REG_SZ): \"Paint.Picture\" when checked; when unchecked and " +
@@ -220,13 +215,6 @@ TEST(ToolTip, NamesEachLocationAndWhatApplyWritesForEachState) {
        .tip = kCu + kUserInfo.path + "\nDefCompany (REG_SZ): the text in the box\n" + kLm +
               kVersion.path + kAdmin +
               "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
-      {.control = "List1",
-       .tip = kCu + kUrls.path +
-              "\nurl1, url2, ... (REG_SZ): one address each, in the list's order; " +
-              "addresses deleted from the list are deleted"},
-      {.control = "OptDontPromptAndLogOff1",
-       .tip = kCu + kProgram.path + "\nLogOffBox (REG_SZ): \"NoPromptLogOff\" when selected"},
-      {.control = "BtnApply", .tip = ""},
   };
   Program p;
   const Form4& f = p.Load();
