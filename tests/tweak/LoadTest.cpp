@@ -42,31 +42,6 @@ TEST(Load, DocumentsGroupEndStates) {
   }
 }
 
-// Every platform but NT is a 9x one.
-TEST(Load, HelpAndMyDocumentsAreDisabledOn9x) {
-  for (const int platform : {kNt, k9x, 0, 3}) {
-    Program p;
-    const Form4& f = p.Load(platform);
-    EXPECT_EQ(platform == kNt, f.ChckHelp.enabled()) << platform;
-    EXPECT_EQ(platform == kNt, f.ChckMyDocuments.enabled()) << platform;
-  }
-}
-
-TEST(Load, NothingStoredShowsTheDefaults) {
-  Program p;
-  const Form4& f = p.Load();
-  for (const ui::CheckBox* shown : {&f.ChckFavorites, &f.ChckHelp, &f.ChckSettings})
-    EXPECT_EQ(kChecked, shown->value()) << shown->name();
-  for (const ui::CheckBox* off : {&f.ChckHide, &f.ChckThumbnails, &f.ChckDenyPasswords})
-    EXPECT_EQ(kUnchecked, off->value()) << off->name();
-  EXPECT_EQ("32", f.Txtpix.text());
-  EXPECT_EQ(32, f.Slider1.value());
-  EXPECT_EQ("", f.TxtName.text());
-  EXPECT_EQ(0, f.List1.ListCount());
-  EXPECT_TRUE(f.OptPrompt1.value());
-  EXPECT_EQ(std::vector<std::string>{}, p.host.events);
-}
-
 // A value turns into its control's state, with the rules that setting it runs.
 TEST(Load, StoredValuesBecomeStates) {
   const struct {
