@@ -210,7 +210,7 @@ TEST(Commands, AnImportThatChangedSomethingTellsRunningPrograms) {
 }
 
 // The file stands in for the stored values at the load and Apply's rules decide what is written:
-// the Documents group as on this platform, typed URLs as texts.
+// the Documents group as on this platform, the kept bitmap type restored, typed URLs as texts.
 TEST(Commands, ImportIsTheWindowsApply) {
   struct Value {
     Key key;
@@ -227,6 +227,12 @@ TEST(Commands, ImportIsTheWindowsApply) {
        .file = Header(kExplorer) + "\"NoRecentDocsMenu\"=dword:1\n\"NoSMMyDocs\"=dword:0\n"
                                    "\"NoRecentDocsHistory\"=dword:1",
        .after = {{kExplorer, "NoRecentDocsMenu", Dword(0)}}},
+      {.label = "thumbnails off restore the kept type",
+       .file = Header(kBitmapType) + "@=\"Other\"",
+       .before = {{kBitmapType, "", Sz("Paint.Picture")},
+                  {kBitmapIcon, "", Sz("%1")},
+                  {kProgram, "bmp", Sz("PBrush")}},
+       .after = {{kBitmapType, "", Sz("PBrush")}, {kProgram, "bmp", Sz("PBrush")}}},
       {.label = "typed URLs, digits as text and names in any case",
        .file = Header(kUrls) + "\"url1\"=\"123\"\n\"URL2\"=\"b\"",
        .before = {{kUrls, "url1", Sz("a")}, {kUrls, "url3", Sz("c")}},
