@@ -200,6 +200,8 @@ TEST(ToolTip, NamesEachLocationAndWhatApplyWritesForEachState) {
   } cases[] = {
       {.control = "ChckFind",
        .tip = kCu + kExplorer.path + "\nNoFind (REG_DWORD): 1 when unchecked, 0 otherwise"},
+      {.control = "ChckHide",
+       .tip = kCu + kExplorer.path + "\nNoDesktop (REG_DWORD): 1 when checked, 0 otherwise"},
       {.control = "ChckADFeature",
        .tip = kCu + kExplorer.path +
               "\nNoActiveDesktop (REG_DWORD): 1 when checked, 0 otherwise"
@@ -215,6 +217,10 @@ TEST(ToolTip, NamesEachLocationAndWhatApplyWritesForEachState) {
        .tip = kCu + kUserInfo.path + "\nDefCompany (REG_SZ): the text in the box\n" + kLm +
               kVersion.path + kAdmin +
               "RegisteredOrganization (REG_SZ): the text in the box, unless it is blank"},
+      {.control = "List1",
+       .tip = kCu + kUrls.path +
+              "\nurl1, url2, ... (REG_SZ): one address each, in the list's order; " +
+              "addresses deleted from the list are deleted"},
   };
   Program p;
   const Form4& f = p.Load();
