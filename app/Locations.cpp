@@ -49,8 +49,7 @@ std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot) {
 std::u16string LocationText(const Spot& spot) {
   const KeyPath& key = KeyOf(spot.row->key);
   const std::string name = ValueName(*spot.row, spot.number);
-  const std::string text = std::string(RootName(key.root)) + "\\" + std::string(key.path) + "\\" +
-                           (name.empty() ? "(Default)" : name);
+  const std::string text = FullName({key.root, key.path, name});
   // Every part is the catalogue's own ASCII, so each byte is its character.
   return {text.begin(), text.end()};
 }

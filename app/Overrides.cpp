@@ -14,9 +14,7 @@ std::optional<RegValue> Overriding(Module1& m, const Change& change) {
 }
 
 std::u16string OverridingLine(TextCodec& codec, const Change& change, const RegValue& machine) {
-  const Location twin = *TwinOf(*change.spot.row);
-  const std::string line = std::string(RootName(twin.root)) + "\\" + std::string(twin.path) + "\\" +
-                           std::string(twin.name) + ": " + Shown(machine) +
+  const std::string line = FullName(*TwinOf(*change.spot.row)) + ": " + Shown(machine) +
                            ", machine-wide, stays in force over " +
                            Shown(Decoded(change.written->wanted));
   return ConsoleText(codec, line);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,21 @@ struct Location {
   std::string_view path;
   std::string_view name;
 };
+
+// As a registry editor spells it: root, key path and value name, "(Default)" for the key's own.
+inline std::string FullName(const Location& at) {
+  return std::string(RootName(at.root)) + "\\" + std::string(at.path) + "\\" +
+         (at.name.empty() ? std::string("(Default)") : std::string(at.name));
+}
+
+// The value where it holds a number or a text; nothing where it is missing or holds anything
+// else.
+inline std::optional<RegValue> QueryValueIfSet(Module1& m, const Location& at) {
+  ReadOutcome outcome = ReadOutcome::kMissing;
+  RegValue value = m.QueryValue(at.root, std::string(at.path), std::string(at.name), &outcome);
+  if (outcome != ReadOutcome::kValue) return std::nullopt;
+  return value;
+}
 
 inline RegValue QueryValue(Module1& m, const Location& at) {
   return m.QueryValue(at.root, std::string(at.path), std::string(at.name));

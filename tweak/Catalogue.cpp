@@ -28,12 +28,7 @@ RegValue Read(Module1& m, const Row& row, std::int32_t number, ReadOutcome* outc
 
 std::optional<RegValue> ReadTwin(Module1& m, const Row& row) {
   const auto twin = TwinOf(row);
-  if (!twin) return std::nullopt;
-  ReadOutcome outcome = ReadOutcome::kMissing;
-  RegValue value =
-      m.QueryValue(twin->root, std::string(twin->path), std::string(twin->name), &outcome);
-  if (outcome != ReadOutcome::kValue) return std::nullopt;
-  return value;
+  return twin ? QueryValueIfSet(m, *twin) : std::nullopt;
 }
 
 bool Write(Module1& m, const Row& row, const RegValue& value, std::int32_t number) {

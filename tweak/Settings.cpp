@@ -66,10 +66,7 @@ std::string Shown(const std::optional<RegValue>& value) {
 }
 
 std::optional<RegValue> ReadIfSet(Module1& m, const Row& row) {
-  ReadOutcome outcome = ReadOutcome::kMissing;
-  RegValue value = Read(m, row, 0, &outcome);
-  if (outcome != ReadOutcome::kValue) return std::nullopt;
-  return value;
+  return QueryValueIfSet(m, LocationOf(row));
 }
 
 std::vector<std::unique_ptr<Setting>> MakeSettings(Form4& form, Module1& m,
@@ -111,9 +108,7 @@ std::string Setting::OverrideTip(const ui::Control& control) const {
   const InForce now = StateInForce();
   if (!now.machine || !now.state) return {};
   return "In force for every user of this computer: " + Shown(now.machine) + ", so " +
-         Quoted(TrimBlanks(control.caption())) + " is " + *now.state + ".\n" +
-         std::string(RootName(twin->root)) + "\\" + std::string(twin->path) + "\\" +
-         std::string(twin->name) +
+         Quoted(TrimBlanks(control.caption())) + " is " + *now.state + ".\n" + FullName(*twin) +
          "\nThis box cannot change it until an administrator removes that value.\n\n";
 }
 
