@@ -34,7 +34,6 @@ inline constexpr Key kExplorer{kCurrentUser,
                                "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer"};
 inline constexpr Key kSystem{kCurrentUser,
                              "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\System"};
-inline constexpr Key kLogon{kLocalMachine, "Network\\Logon"};
 inline constexpr Key kMetrics{kCurrentUser, "Control Panel\\Desktop\\WindowMetrics"};
 inline constexpr Key kUserInfo{kCurrentUser, "Software\\Microsoft\\MS Setup (ACME)\\User Info"};
 inline constexpr Key kVersion{kLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion"};
