@@ -96,10 +96,17 @@ class Command {
     int changed = 0;
     bool overridden = false;
     bool icon_size = false;
+    // One buffer for every line of the list (--import within its goal in `make bench`).
+    std::string line;
     for (const Change& change : ApplyWithoutView(overlay, p_.PlatformId())) {
       const OverlayRegistry::Written& w = *change.written;
       if (w.after != w.before) {
-        p_.Out(LocationText(change.spot) + u": " + Shown(w.before) + u" -> " + Shown(w.after));
+        line.clear();
+        line.append(LocationName(change.spot)).append(": ");
+        AppendShown(line, w.before);
+        line.append(" -> ");
+        AppendShown(line, w.after);
+        p_.Out(Text(line));
         ++changed;
         icon_size |= change.spot.row->kind == Kind::kIconSize;
       }
@@ -112,9 +119,9 @@ class Command {
         overridden = true;
       }
       // A refused write of what the location already holds loses nothing.
-      if (w.result != kSuccess && w.wanted != w.after) {
-        p_.Err(LocationText(change.spot) + u": not written (error " +
-               Wide(std::to_string(w.result)) + u")");
+      if (w.result != kSuccess && w.wanted() != w.after) {
+        p_.Err(Text(LocationName(change.spot) + ": not written (error " + std::to_string(w.result) +
+                    ")"));
         status = kSomeRefused;
       }
     }
@@ -138,12 +145,14 @@ class Command {
     return kBadInput;
   }
   std::u16string Text(std::string_view ansi) { return ConsoleText(p_.codec(), ansi); }
-  // The content as the list of changes shows it.
-  std::u16string Shown(const Content& content) {
-    if (content.state == Content::kNone) return u"(none)";
-    const std::optional<RegValue> value = Decoded(content);
-    if (!value) return u"(unreadable)";
-    return Text(quillmar::Shown(value));
+  // The content as the list of changes shows it, added to the end of `line`.
+  static void AppendShown(std::string& line, const Content& content) {
+    if (content.state == Content::kNone)
+      line.append("(none)");
+    else if (const std::optional<RegValue> value = Decoded(content))
+      quillmar::AppendShown(line, value);
+    else
+      line.append("(unreadable)");
   }
 
   CommandPlatform& p_;

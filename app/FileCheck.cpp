@@ -10,12 +10,6 @@ std::string Quoted(const std::string& name) {
   return name.empty() ? "@" : std::string(1, '"').append(name).append(1, '"');
 }
 
-bool IsCatalogueKey(const RegSection& section) {
-  for (const KeyPath& key : kKeys)
-    if (key.root == section.root && SameName(key.path, section.path)) return true;
-  return false;
-}
-
 // What is wrong with the type of the value, or nothing.
 std::optional<std::string> TypeFault(const Row& row, const RegValue& value) {
   const bool number = std::holds_alternative<std::int32_t>(value);
@@ -38,18 +32,21 @@ std::optional<std::string> Fault(const std::optional<Spot>& spot, const RegEntry
 }  // namespace
 
 std::variant<std::vector<FileValue>, RegFileError> CheckFile(const RegFile& file) {
-  for (const RegSection& section : file.sections)
-    if (!IsCatalogueKey(section))
+  std::vector<KeyLabel> keys;
+  for (const RegSection& section : file.sections) {
+    const auto key = LocateKey(section.root, section.path);
+    if (!key)
       return RegFileError{section.line, std::string(1, '[')
                                             .append(RootName(section.root))
                                             .append("\\" + section.path)
                                             .append("] is not a key Quillmar sets")};
+    keys.push_back(*key);
+  }
   std::vector<FileValue> values;
   // The line each location was first given on, by its row and number.
   std::map<std::pair<const Row*, std::int32_t>, int> given;
   for (const RegEntry& entry : file.entries) {
-    const RegSection& section = file.sections[entry.section];
-    const auto spot = Locate(section.root, section.path, entry.name);
+    const auto spot = Locate(keys[entry.section], entry.name);
     if (const auto fault = Fault(spot, entry)) return RegFileError{entry.line, *fault};
     const auto [first, added] = given.try_emplace({spot->row, spot->number}, entry.line);
     if (!added)

@@ -23,16 +23,18 @@ std::optional<std::int32_t> UrlNumber(std::string_view prefix, std::string_view 
 
 }  // namespace
 
-std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_view name) {
-  // The key first, among the few the catalogue has, then its values.
+std::optional<KeyLabel> LocateKey(RegHandle root, std::string_view path) {
   const auto key = std::find_if(kKeys.begin(), kKeys.end(), [&](const KeyPath& k) {
     return k.root == root && SameName(k.path, path);
   });
   if (key == kKeys.end()) return std::nullopt;
-  const auto label = static_cast<KeyLabel>(key - kKeys.begin());
+  return static_cast<KeyLabel>(key - kKeys.begin());
+}
+
+std::optional<Spot> Locate(KeyLabel key, std::string_view name) {
   for (const Row& row : kCatalogue) {
     // Apply writes the rows of the window's settings, and only those.
-    if (row.key != label || row.kind == Kind::kNone) continue;
+    if (row.key != key || row.kind == Kind::kNone) continue;
     if (row.numbered) {
       if (const auto n = UrlNumber(row.value, name)) return Spot{&row, *n};
     } else if (SameName(row.value, name)) {
@@ -46,12 +48,9 @@ std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot) {
   return {spot.row->key, spot.row, spot.number};
 }
 
-std::u16string LocationText(const Spot& spot) {
+std::string LocationName(const Spot& spot) {
   const KeyPath& key = KeyOf(spot.row->key);
-  const std::string name = ValueName(*spot.row, spot.number);
-  const std::string text = FullName({key.root, key.path, name});
-  // Every part is the catalogue's own ASCII, so each byte is its character.
-  return {text.begin(), text.end()};
+  return FullName({key.root, key.path, ValueName(*spot.row, spot.number)});
 }
 
 }  // namespace quillmar

@@ -18,14 +18,17 @@ struct Spot {
   std::int32_t number = 0;
 };
 
-// The location Apply writes that these name, whatever their case; none for any other.
-std::optional<Spot> Locate(RegHandle root, std::string_view path, std::string_view name);
+// The catalogue's key that these name, whatever their case; none for any other.
+std::optional<KeyLabel> LocateKey(RegHandle root, std::string_view path);
+// The location Apply writes under that key that the name names, whatever its case; none for any
+// other.
+std::optional<Spot> Locate(KeyLabel key, std::string_view name);
 
 // Keys in catalogue order, then values in catalogue order, then typed URLs by number.
 std::tuple<KeyLabel, const Row*, std::int32_t> OrderOf(const Spot& spot);
 
 // The location as a registry editor names it: ROOT\path\name, with "(Default)" for the unnamed
 // value.
-std::u16string LocationText(const Spot& spot);
+std::string LocationName(const Spot& spot);
 
 }  // namespace quillmar

@@ -15,22 +15,23 @@ RegFileError TooLong(const Lines& lines) {
           "a line longer than " + std::to_string(kMaxLineLength) + " characters"};
 }
 
-// Ends a line, a CR before its LF left out; false when it is too long.
-bool End(Lines& lines, std::u16string_view line) {
-  if (line.ends_with(u'\r')) line.remove_suffix(1);
-  if (line.size() > kMaxLineLength) return false;
-  lines.lines.emplace_back(line);
+// Ends the line that the text holds from `begin` on, a CR before its LF left out; false when it is
+// too long.
+bool End(Lines& lines, std::size_t begin, std::size_t size) {
+  if (size > 0 && lines.text[begin + size - 1] == u'\r') --size;
+  if (size > kMaxLineLength) return false;
+  lines.places.push_back({begin, size});
   return true;
 }
 
 std::variant<Lines, RegFileError> Utf16(std::string_view bytes) {
   Lines lines;
   lines.utf16 = true;
-  std::u16string text(bytes.size() / 2 - 1, u'\0');
+  std::u16string& text = lines.text;
+  text.assign(bytes.size() / 2 - 1, u'\0');
   for (std::size_t i = 0; i < text.size(); ++i)
     text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i + 2]) |
                                     static_cast<unsigned char>(bytes[2 * i + 3]) << 8);
-  const std::u16string_view all = text;
   const auto error = [&](const char* what) {
     return RegFileError{static_cast<int>(lines.size()) + 1, what};
   };
@@ -38,7 +39,7 @@ std::variant<Lines, RegFileError> Utf16(std::string_view bytes) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t c = text[i];
     if (c == u'\n') {
-      if (!End(lines, all.substr(begin, i - begin))) return TooLong(lines);
+      if (!End(lines, begin, i - begin)) return TooLong(lines);
       begin = i + 1;
       continue;
     }
@@ -50,7 +51,7 @@ std::variant<Lines, RegFileError> Utf16(std::string_view bytes) {
     if (pair) ++i;
   }
   if (bytes.size() % 2 != 0) return error("the file ends in the middle of a UTF-16 character");
-  if (!End(lines, all.substr(begin))) return TooLong(lines);
+  if (!End(lines, begin, text.size() - begin)) return TooLong(lines);
   return lines;
 }
 
@@ -67,7 +68,9 @@ std::variant<Lines, RegFileError> Ansi(std::string_view bytes, TextCodec& codec)
     if (part.size() > kMaxLineLength + 1) return TooLong(lines);
     if (!codec.FromAnsi(part, line))
       return RegFileError{number, "bytes that are not text in the ANSI code page"};
-    if (!End(lines, line)) return TooLong(lines);
+    const std::size_t begin = lines.text.size();
+    lines.text.append(line);
+    if (!End(lines, begin, line.size())) return TooLong(lines);
     at += part.size() + 1;
     if (at > bytes.size()) return lines;
   }

@@ -15,10 +15,9 @@ class Writer {
   }
   // Quoted, a text has \ and " escaped, as the registry editor writes it.
   bool Text(const std::string& ansi, bool quoted) {
-    std::u16string text;
-    if (!codec_.FromAnsi(ansi, text)) return false;
+    if (!codec_.FromAnsi(ansi, text_)) return false;
     if (quoted) Unit(u'"');
-    for (char16_t c : text) {
+    for (char16_t c : text_) {
       if (quoted && (c == u'\\' || c == u'"')) Unit(u'\\');
       Unit(c);
     }
@@ -35,6 +34,7 @@ class Writer {
 
   TextCodec& codec_;
   std::string out_;
+  std::u16string text_;  // one buffer for every text (--export within its goal in `make bench`)
 };
 
 bool WriteValue(Writer& w, const RegEntry& entry) {

@@ -83,10 +83,12 @@ std::int32_t OverlayRegistry::CreateKey(RegHandle root, const std::string& path,
   Key& at = KeyOf(root, path);
   const std::int32_t opened = Behind(at, writes_ == Writes::kCarried);
   if (writes_ == Writes::kKept) {
-    // Every key of the path exists from now on, as the platform would have created them.
-    for (std::size_t end = path.find('\\'); end != std::string::npos;
-         end = path.find('\\', end + 1))
-      KeyOf(root, std::string_view(path).substr(0, end)).here = true;
+    // Every key of the path exists from now on, as the platform would have created them; those
+    // of a key the other back end has exist there already.
+    if (opened != kSuccess)
+      for (std::size_t end = path.find('\\'); end != std::string::npos;
+           end = path.find('\\', end + 1))
+        KeyOf(root, std::string_view(path).substr(0, end)).here = true;
     at.here = true;
   }
   // A key the other back end refused still gets a handle of the overlay's, so that each write
@@ -130,10 +132,9 @@ Content OverlayRegistry::ReadBehind(const Open& at, const std::string& name) {
 
 std::int32_t OverlayRegistry::Write(Open& at, const std::string& name, Content wanted) {
   const auto [noted, first] = at.key->noted.try_emplace(name, written_.size());
-  if (first) {
-    const Content before = ReadBehind(at, name);
-    written_.push_back({at.key->root, at.key->path, name, before, before, {}});
-  }
+  if (first)
+    written_.push_back(
+        {.root = at.key->root, .path = at.key->path, .name = name, .before = ReadBehind(at, name)});
   std::int32_t result = kSuccess;
   if (writes_ == Writes::kCarried) {
     // Through the other back end's handle as the helpers would have made the call, the handle 0
@@ -148,9 +149,13 @@ std::int32_t OverlayRegistry::Write(Open& at, const std::string& name, Content w
   }
   Written& written = written_[noted->second];
   // Deleting what is not there leaves it as wanted.
-  if (result == kSuccess || (result == kFileNotFound && wanted.state == Content::kNone))
-    written.after = wanted;
-  written.wanted = std::move(wanted);
+  written.took = result == kSuccess || (result == kFileNotFound && wanted.state == Content::kNone);
+  if (written.took) {
+    written.after = std::move(wanted);
+  } else {
+    if (first) written.after = written.before;
+    written.refused = std::move(wanted);
+  }
   written.result = result;
   return result;
 }
@@ -160,8 +165,8 @@ std::int32_t OverlayRegistry::SetValue(RegHandle key, const std::string& name, s
   Open* at = Find(key);
   if (at == nullptr) return kInvalidHandle;
   if (data == nullptr && size > 0) return kInvalidParameter;
-  const std::string bytes = size > 0 ? std::string(reinterpret_cast<const char*>(data), size) : "";
-  return Write(*at, name, {Content::kValue, {type, bytes}});
+  std::string bytes = size > 0 ? std::string(reinterpret_cast<const char*>(data), size) : "";
+  return Write(*at, name, {Content::kValue, {type, std::move(bytes)}});
 }
 
 std::int32_t OverlayRegistry::DeleteValue(RegHandle key, const std::string& name) {

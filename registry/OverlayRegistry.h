@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "registry/RegValue.h"
@@ -42,9 +43,13 @@ class OverlayRegistry final : public RegistryBackend {
     std::string_view path;  // the overlay's own spelling, valid as long as it is
     std::string name;
     Content before;                  // as the other back end held it before the first write
-    Content after;                   // as the latest write that took effect left it
-    Content wanted;                  // what the latest write asked for
+    Content after{};                 // as the latest write that took effect left it
     std::int32_t result = kSuccess;  // the latest write's answer
+    bool took = true;                // whether the latest write took effect
+    Content refused{};               // what the latest write asked for, where it did not
+
+    // What the latest write asked for: most writes take effect, and are not kept twice.
+    const Content& wanted() const { return took ? after : refused; }
   };
 
   OverlayRegistry(RegistryBackend& inner, Writes writes) : inner_(inner), writes_(writes) {}
@@ -71,8 +76,8 @@ class OverlayRegistry final : public RegistryBackend {
     std::string path;
     bool here = false;    // created here by a kept write, or holding values put in front
     RegHandle inner = 0;  // the other back end's, once it opened the key
-    std::map<std::string, Content, NameLess> front;
-    std::map<std::string, std::size_t, NameLess> noted;  // into written_
+    std::unordered_map<std::string, Content, NameHash, NameEqual> front;
+    std::unordered_map<std::string, std::size_t, NameHash, NameEqual> noted;  // into written_
   };
   // An open handle: its key, and the other back end's handle of it with the answer it gave.
   struct Open {

@@ -65,6 +65,8 @@ const Row& RowAt(std::span<const Row> rows, std::size_t index);
 std::string Quoted(std::string_view text);
 // A value as the tooltips and the command line show it: a number in decimal, a text quoted.
 std::string Shown(const std::optional<RegValue>& value);
+// The same, added to the end of `out`.
+void AppendShown(std::string& out, const std::optional<RegValue>& value);
 
 // The row's own value, where it holds a number or a text.
 std::optional<RegValue> ReadIfSet(Module1& m, const Row& row);

@@ -60,9 +60,18 @@ std::string Quoted(std::string_view text) {
 }
 
 std::string Shown(const std::optional<RegValue>& value) {
-  if (!value) return "not set";
-  if (const auto* text = std::get_if<std::string>(&*value)) return Quoted(*text);
-  return AsText(*value);
+  std::string shown;
+  AppendShown(shown, value);
+  return shown;
+}
+
+void AppendShown(std::string& out, const std::optional<RegValue>& value) {
+  if (!value)
+    out.append("not set");
+  else if (const auto* text = std::get_if<std::string>(&*value))
+    out.append(1, '"').append(*text).append(1, '"');
+  else
+    out.append(std::to_string(std::get<std::int32_t>(*value)));
 }
 
 std::optional<RegValue> ReadIfSet(Module1& m, const Row& row) {

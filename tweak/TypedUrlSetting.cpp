@@ -19,9 +19,9 @@ class TypedUrlSetting final : public Setting {
   void Load() override {
     ReadOutcome outcome = ReadOutcome::kValue;
     for (std::int32_t i = 1; i < std::numeric_limits<std::int32_t>::max(); ++i) {
-      const RegValue url = Read(m_, rows_.front(), i, &outcome);
+      RegValue url = Read(m_, rows_.front(), i, &outcome);
       if (IsEmptyText(url)) break;
-      list_.AddItem(AsText(url));
+      list_.AddItem(AsText(std::move(url)));
     }
     m_.TypedUrlCount = list_.ListCount();
     m_.TypedUrlEndUnknown = outcome == ReadOutcome::kRefused;
