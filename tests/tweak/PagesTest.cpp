@@ -157,6 +157,9 @@ TEST(StartMenu, OneClickOnTheSettingsGroup) {
 TEST(StartMenu, OneClickOnTheDocumentsGroup) {
   PlayAll({
       {.on = {kNt}, .before = Set(kDocs, 1), .clicks = {"Documents"}, .after = Set(kDocs, 0)},
+      {.on = {kNt},
+       .clicks = {"RecentDocuments"},
+       .after = Set({"Documents", "RecentDocuments"}, 1)},
       {.on = {k9x},
        .before = Set({"Documents", "RecentDocuments"}, 1),
        .clicks = {"RecentDocuments"},
